@@ -1,0 +1,104 @@
+#pragma once
+// The canvas: the scrolling view that owns the pages, shows the current one
+// and carries out every change of a page.
+
+#include "canvas/itemlist.h"
+#include "canvas/undo.h"
+#include "platform/color.h"
+#include "platform/command.h"
+#include "platform/geometry.h"
+#include "platform/image.h"
+
+#include <QAbstractScrollArea>
+
+// One rubber-band shape of the drawing tools; points are in client coordinates.
+struct ShapePreview {
+    CPoint ptStart;
+    CPoint ptEnd;
+    bool bActive = false;
+    sColor clr;
+};
+
+class CPavlixMakerView : public QAbstractScrollArea, public CCmdTarget {
+    Q_OBJECT
+
+public:
+    // The page lies this far below the top of the scrollable area.
+    static constexpr int kPageTop = 40;
+    static constexpr COLORREF kBandColor = RGB(212, 208, 200);
+
+    explicit CPavlixMakerView(QWidget* parent = nullptr);
+    ~CPavlixMakerView() override;
+
+    // Command routing
+    bool OnCmdMsg(int id) override;
+    bool OnUpdateCmdUI(CCmdUI* pCmdUI) override;
+
+    // Pages
+    void OnOpenBackground();
+    void OnFileNew();
+    // Opens an image file as a new page after the current one; false (with the
+    // load message shown) when the file cannot be read.
+    bool OpenBackground(const QString& path);
+    void OnPageDelete();
+    void DeleteCurrentPage();
+    void ShowPage(int nIndex);
+    int PageCount() const { return m_arrPages.m_nCount; }
+
+    // Undo and redo; rectangles in document coordinates
+    void SaveUndo(CRect rc);
+    void SaveRedo(CRect rc);
+    void ClearUndoHistory();
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    void OnUpdateEditRedo(CCmdUI* pCmdUI);
+
+    // Export
+    void OnFileSaveAs();
+
+    // Coordinates
+    CPoint GetScrollPosition() const;
+    CPoint ClientToDoc(CPoint client) const { return client + GetScrollPosition(); }
+    // Page pixels of the current page; an empty view when there is none.
+    raster::PixelView PagePixels() const;
+    // Where the page lies in document coordinates for the current client width.
+    CRect ComputePageRect() const;
+    // Repaints the view at once.
+    void RedrawView();
+
+    CRect m_rectPage;
+    bool m_bPageLoaded = false;
+    CImage* m_hPageBitmap = nullptr;  // the current page; owned by m_arrPages
+    CSize m_sizePage;
+    int m_nCurPage = 0;
+    CItemList<CImage> m_arrPages;
+
+    sColor m_clrEraser;
+    sColor m_clrFill;
+
+    CItemList<sUndoElement> m_undoList;
+    CItemList<sUndoElement> m_redoList;
+    int m_nUndoPos = 0;
+
+    ShapePreview m_previewLine;
+    ShapePreview m_previewRect;
+    ShapePreview m_previewEllipse;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void SetScrollSizes(CSize total);
+    void UpdatePageRect();
+    void AfterPageSetChanged();
+    void AddPage(int index);
+    void PaintBackground(QImage& frame, const CRect& exposed) const;
+    void PaintPage(QImage& frame, const CRect& exposed) const;
+    void PaintPreviews(QImage& frame, const CRect& exposed) const;
+    void CaptureRecord(CItemList<sUndoElement>& list, const CRect& docRect);
+    void WriteBack(const sUndoElement* record);
+    CSize m_sizeTotal;
+};

@@ -1,0 +1,10 @@
+#include "panel/workpanel.h"
+
+CWorkPanel::CWorkPanel(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(kWidth, kHeight);
+}
+
+void CWorkPanel::UpdateControlSet() {}
+
+void CWorkPanel::RebuildPageList() {}

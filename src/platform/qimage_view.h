@@ -1,0 +1,12 @@
+#pragma once
+// The raster functions' view of a 32-bit QImage.
+
+#include "platform/raster.h"
+
+#include <QImage>
+
+inline raster::PixelView PixelViewOf(QImage& image)
+{
+    Q_ASSERT(image.depth() == 32);
+    return {reinterpret_cast<Pixel*>(image.bits()), image.width(), image.height(), int(image.bytesPerLine() / 4)};
+}
