@@ -1,0 +1,11 @@
+#pragma once
+// GIF output: one frame, a palette of at most 256 colours. An image with no more
+// colours than that keeps them exactly; a richer one is reduced with dithering.
+
+#include "platform/image.h"
+
+class QIODevice;
+class QImage;
+
+// Writes the whole file to out. Transparent parts are written as white.
+IoResult WriteGif(const QImage& image, QIODevice& out);
