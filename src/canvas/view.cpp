@@ -1,8 +1,11 @@
 #include "canvas/view.h"
 
 #include "app/resource.h"
+#include "canvas/myedit.h"
+#include "canvas/myimage.h"
 #include "platform/qimage_view.h"
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -13,6 +16,7 @@ CPavlixMakerView::CPavlixMakerView(QWidget* parent) : QAbstractScrollArea(parent
     viewport()->setMouseTracking(true);
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
+    OnInitialUpdate();
 }
 
 CPavlixMakerView::~CPavlixMakerView() = default;
@@ -28,6 +32,12 @@ bool CPavlixMakerView::OnCmdMsg(int id)
     case ID_EDIT_UNDO:
     case ID_TOOLBAR_UNDO: OnEditUndo(); return true;
     case ID_EDIT_REDO: OnEditRedo(); return true;
+    case ID_TOOL_DRAW: OnToolDraw(); return true;
+    case ID_TOOL_TEXT: OnToolText(); return true;
+    case ID_TOOL_IMAGE: OnToolImage(); return true;
+    case ID_TEXT_CUT: OnTextCut(); return true;
+    case ID_TEXT_COPY: OnTextCopy(); return true;
+    case ID_TEXT_PASTE: OnTextPaste(); return true;
     default: return false;
     }
 }
@@ -43,6 +53,12 @@ bool CPavlixMakerView::OnUpdateCmdUI(CCmdUI* pCmdUI)
     case ID_EDIT_UNDO:
     case ID_TOOLBAR_UNDO: OnUpdateEditUndo(pCmdUI); return true;
     case ID_EDIT_REDO: OnUpdateEditRedo(pCmdUI); return true;
+    case ID_TOOL_DRAW: OnUpdateToolDraw(pCmdUI); return true;
+    case ID_TOOL_TEXT: OnUpdateToolText(pCmdUI); return true;
+    case ID_TOOL_IMAGE: OnUpdateToolImage(pCmdUI); return true;
+    case ID_TEXT_CUT:
+    case ID_TEXT_COPY: OnUpdateTextCutCopy(pCmdUI); return true;
+    case ID_TEXT_PASTE: OnUpdateTextPaste(pCmdUI); return true;
     default: return false;
     }
 }
@@ -98,6 +114,24 @@ void CPavlixMakerView::resizeEvent(QResizeEvent* event)
 void CPavlixMakerView::scrollContentsBy(int, int)
 {
     RedrawView();
+    RefreshOverlay(m_trackerEdit, m_wndEdit);
+    RefreshOverlay(m_trackerImage, m_wndImage);
+}
+
+void CPavlixMakerView::keyPressEvent(QKeyEvent* event)
+{
+    // Esc during a frame drag puts the frame back; the press then goes on to the shape.
+    if (m_pTracking && event->key() == Qt::Key_Escape) {
+        std::exchange(m_pTracking, nullptr)->CancelTrack();
+        StartShape(m_ptTrackPress);
+        RedrawView();
+        return;
+    }
+    if (IsPictureVisible() && event->key() == Qt::Key_Escape)
+        return DiscardPicture();
+    if (IsPictureVisible() && event->key() == Qt::Key_F2)
+        return CommitPicture();
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CPavlixMakerView::paintEvent(QPaintEvent* event)
@@ -116,6 +150,7 @@ void CPavlixMakerView::paintEvent(QPaintEvent* event)
     PaintPage(frame, exposed);
     PaintPreviews(frame, exposed);
     painter.drawImage(exposed.TopLeft().ToQPoint(), frame);
+    PaintFrames(painter);
 }
 
 void CPavlixMakerView::PaintBackground(QImage& frame, const CRect& exposed) const

@@ -3,6 +3,7 @@
 // and carries out every change of a page.
 
 #include "canvas/itemlist.h"
+#include "canvas/tracker.h"
 #include "canvas/undo.h"
 #include "platform/color.h"
 #include "platform/command.h"
@@ -10,6 +11,14 @@
 #include "platform/image.h"
 
 #include <QAbstractScrollArea>
+#include <QFont>
+
+#include <functional>
+#include <optional>
+
+class CMyEdit;
+class CMyImage;
+class CMainFrame;
 
 // One rubber-band shape of the drawing tools; points are in client coordinates.
 struct ShapePreview {
@@ -57,6 +66,41 @@ public:
     // Export
     void OnFileSaveAs();
 
+    // Mouse and the drawing tools; points in client coordinates
+    void OnLButtonDown(Qt::KeyboardModifiers nFlags, CPoint point);
+    void OnMouseMove(Qt::MouseButtons nFlags, CPoint point);
+    void OnLButtonUp(CPoint point);
+    void OnRButtonDown(CPoint point);
+    void OnToolDraw();
+    void OnUpdateToolDraw(CCmdUI* pCmdUI);
+    // A point snapped to the grid of the pen width, counted from the client origin.
+    CPoint Snap(CPoint point) const;
+
+    // Overlays: the text box and the placed picture, each in its frame
+    void PlaceOverlay(CRect rc);
+    bool IsTextBoxVisible() const;
+    bool IsPictureVisible() const;
+
+    // Text boxes
+    void OnToolText();
+    void OnUpdateToolText(CCmdUI* pCmdUI);
+    void ShowTextBox();
+    void CommitText();
+    void DiscardTextBox();
+    void OnTextCut();
+    void OnTextCopy();
+    void OnTextPaste();
+    void OnUpdateTextCutCopy(CCmdUI* pCmdUI);
+    void OnUpdateTextPaste(CCmdUI* pCmdUI);
+
+    // Placed pictures
+    void OnToolImage();
+    void OnUpdateToolImage(CCmdUI* pCmdUI);
+    void ChoosePicture();
+    void ShowPicture();
+    void CommitPicture();
+    void DiscardPicture();
+
     // Coordinates
     CPoint GetScrollPosition() const;
     CPoint ClientToDoc(CPoint client) const { return client + GetScrollPosition(); }
@@ -74,8 +118,17 @@ public:
     int m_nCurPage = 0;
     CItemList<CImage> m_arrPages;
 
+    CMyEdit* m_wndEdit = nullptr;
+    CTracker m_trackerEdit;
+    CRect m_rectEdit{100, 100, 200, 200};
+    std::optional<QFont> m_font;  // the text font last chosen in the work panel
     sColor m_clrEraser;
     sColor m_clrFill;
+    CImage m_imgPicture;
+    CTracker m_trackerImage;
+    CRect m_rectImage{100, 100, 200, 200};
+    bool m_bPictureLoaded = false;
+    CMyImage* m_wndImage = nullptr;
 
     CItemList<sUndoElement> m_undoList;
     CItemList<sUndoElement> m_redoList;
@@ -89,8 +142,29 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void OnInitialUpdate();
+    void PaintFrames(QPainter& painter);
+    // The frame of the visible overlay under point, text box first; null if none.
+    CTracker* FrameAt(CPoint point);
+    void StartShape(CPoint point);
+    void FloodFillAt(CPoint point);
+    void EraseAt(CPoint point);
+    void CommitLine();
+    void CommitRectangle();
+    void CommitEllipse();
+    // Runs one page edit inside its undo pair; draw gets the page pixels and
+    // the page's top-left corner in document coordinates.
+    void EditPage(const CRect& docRect, const std::function<void(const raster::PixelView&, CPoint)>& draw);
+    void RefreshOverlay(CTracker& tracker, QWidget* window);
+
+    CTracker* m_pTracking = nullptr;  // the frame being dragged
+    CPoint m_ptTrackPress;
     void SetScrollSizes(CSize total);
     void UpdatePageRect();
     void AfterPageSetChanged();

@@ -273,10 +273,15 @@ void StretchNearest(const PixelView& src, const CRect& srcRect, const PixelView&
     }
 }
 
-void Blit(const PixelView& src, const CRect& srcRect, const PixelView& dst, CPoint dstPos)
+namespace {
+
+// Clips srcRect to src and its image at dstPos to dst, then hands each row
+// pair to copyRow(dstRow, srcRow, count), top-down or bottom-up as asked.
+template <typename CopyRow>
+void ForEachClippedRow(const PixelView& src, const CRect& srcRect, const PixelView& dst, CPoint dstPos,
+                       bool bottomUp, CopyRow copyRow)
 {
     if (!Usable(src) || !Usable(dst)) return;
-    // Source rectangle clipped to src, then moved to dst and clipped there.
     Span2D s = ClipToView(src, srcRect.left, srcRect.top, srcRect.right, srcRect.bottom);
     if (s.Empty()) return;
     const i64 offX = i64(dstPos.x) - srcRect.left, offY = i64(dstPos.y) - srcRect.top;  // dst = src + off
@@ -285,16 +290,49 @@ void Blit(const PixelView& src, const CRect& srcRect, const PixelView& dst, CPoi
     s.right = std::min(s.right, dst.width - offX);
     s.bottom = std::min(s.bottom, dst.height - offY);
     if (s.Empty()) return;
-
-    const size_t bytes = static_cast<size_t>(s.right - s.left) * sizeof(Pixel);
     const i64 rows = s.bottom - s.top;
-    // Rows go bottom-up when copying downwards within one buffer, so overlaps copy right.
-    const bool reverse = src.bits == dst.bits && offY > 0;
     for (i64 i = 0; i < rows; ++i) {
-        const i64 sy = reverse ? s.bottom - 1 - i : s.top + i;
-        std::memmove(dst.Row(static_cast<int>(sy + offY)) + (s.left + offX),
-                     src.Row(static_cast<int>(sy)) + s.left, bytes);
+        const i64 sy = bottomUp ? s.bottom - 1 - i : s.top + i;
+        copyRow(dst.Row(static_cast<int>(sy + offY)) + (s.left + offX), src.Row(static_cast<int>(sy)) + s.left,
+                static_cast<size_t>(s.right - s.left));
     }
+}
+
+Pixel BlendChannel(Pixel s, Pixel d, Pixel alpha, int shift)
+{
+    const Pixel sc = (s >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
+    return ((sc * alpha + dc * (255 - alpha) + 127) / 255) << shift;
+}
+
+}  // namespace
+
+void Blit(const PixelView& src, const CRect& srcRect, const PixelView& dst, CPoint dstPos)
+{
+    // Rows go bottom-up when copying downwards within one buffer, so overlaps copy right.
+    const bool bottomUp = src.bits == dst.bits && i64(dstPos.y) > srcRect.top;
+    ForEachClippedRow(src, srcRect, dst, dstPos, bottomUp, [](Pixel* d, const Pixel* s, size_t n) {
+        std::memmove(d, s, n * sizeof(Pixel));
+    });
+}
+
+void BlitSkippingBlack(const PixelView& src, const CRect& srcRect, const PixelView& dst, CPoint dstPos)
+{
+    ForEachClippedRow(src, srcRect, dst, dstPos, false, [](Pixel* d, const Pixel* s, size_t n) {
+        for (size_t i = 0; i < n; ++i)
+            if (s[i] & 0x00FFFFFFu)
+                d[i] = s[i] | 0xFF000000u;
+    });
+}
+
+void BlendOver(const PixelView& src, const CRect& srcRect, const PixelView& dst, CPoint dstPos)
+{
+    ForEachClippedRow(src, srcRect, dst, dstPos, false, [](Pixel* d, const Pixel* s, size_t n) {
+        for (size_t i = 0; i < n; ++i) {
+            const Pixel alpha = s[i] >> 24;
+            d[i] = 0xFF000000u | BlendChannel(s[i], d[i], alpha, 16) | BlendChannel(s[i], d[i], alpha, 8) |
+                   BlendChannel(s[i], d[i], alpha, 0);
+        }
+    });
 }
 
 }  // namespace raster

@@ -42,4 +42,10 @@ void StretchNearest(const PixelView& src, const CRect& srcRect, const PixelView&
 // Copies src's rectangle srcRect to dst with its top-left at dstPos, clipped on both sides.
 void Blit(const PixelView& src, const CRect& srcRect, const PixelView& dst, CPoint dstPos);
 
+// Like Blit, but source pixels whose colour is pure black are left out.
+void BlitSkippingBlack(const PixelView& src, const CRect& srcRect, const PixelView& dst, CPoint dstPos);
+// Composes src's rectangle over dst: src carries straight (not premultiplied)
+// alpha in its top byte; dst stays opaque.
+void BlendOver(const PixelView& src, const CRect& srcRect, const PixelView& dst, CPoint dstPos);
+
 }  // namespace raster

@@ -74,6 +74,15 @@ QString FrameTest::OpenPatternPage(int w, int h, int seed, const QString& name)
     return path;
 }
 
+void FrameTest::OpenBlankPage(int w, int h, QRgb color)
+{
+    QImage blank(w, h, QImage::Format_RGB32);
+    blank.fill(color);
+    const QString path = WriteImageFile(TempPath(QStringLiteral("blank%1.png").arg(m_patternFiles++)), blank);
+    AnswerFileDialogs({path});
+    m_frame->RouteCommand(ID_FILE_OPEN);
+}
+
 bool FrameTest::IsEnabled(int id)
 {
     m_frame->UpdateCommandUI();

@@ -30,6 +30,8 @@ protected:
     void AnswerMessageBoxes(std::initializer_list<platform::Answer> answers);
     // Writes a pattern image into the temp folder and opens it as a page through the command.
     QString OpenPatternPage(int w, int h, int seed = 0, const QString& name = {});
+    // Opens a page of one colour through the command.
+    void OpenBlankPage(int w, int h, QRgb color = qRgb(255, 255, 255));
     QString TempPath(const QString& name) const { return m_dir.filePath(name); }
     bool IsEnabled(int id);
     bool IsChecked(int id);
