@@ -162,6 +162,8 @@ private:
     // the page's top-left corner in document coordinates.
     void EditPage(const CRect& docRect, const std::function<void(const raster::PixelView&, CPoint)>& draw);
     void RefreshOverlay(CTracker& tracker, QWidget* window);
+    void ShowOverlay(QWidget* window, CTracker& tracker, const CRect& rect);
+    void HideOverlay(QWidget* window);
 
     CTracker* m_pTracking = nullptr;  // the frame being dragged
     CPoint m_ptTrackPress;

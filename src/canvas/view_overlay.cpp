@@ -36,6 +36,22 @@ bool CPavlixMakerView::IsPictureVisible() const
     return m_wndImage && !m_wndImage->isHidden();
 }
 
+// Shows an overlay at rect, then lets its frame push it inside the page.
+void CPavlixMakerView::ShowOverlay(QWidget* window, CTracker& tracker, const CRect& rect)
+{
+    window->setGeometry((rect - GetScrollPosition()).ToQRect());
+    window->show();
+    tracker.m_rectDoc = rect;
+    RedrawView();
+    RefreshOverlay(tracker, window);
+}
+
+void CPavlixMakerView::HideOverlay(QWidget* window)
+{
+    window->hide();
+    RedrawView();
+}
+
 void CPavlixMakerView::PlaceOverlay(CRect rc)
 {
     QWidget* window = IsTextBoxVisible() ? static_cast<QWidget*>(m_wndEdit) : m_wndImage;

@@ -40,18 +40,12 @@ void CPavlixMakerView::ShowPicture()
         return;
     m_wndEdit->hide();
     m_rectImage = {m_rectImage.TopLeft(), CSize(m_imgPicture.GetWidth(), m_imgPicture.GetHeight())};
-    m_wndImage->setGeometry((m_rectImage - GetScrollPosition()).ToQRect());
-    m_wndImage->show();
-    m_trackerImage.m_rectDoc = m_rectImage;
-    RedrawView();
-    if (IsPictureVisible())
-        RefreshOverlay(m_trackerImage, m_wndImage);
+    ShowOverlay(m_wndImage, m_trackerImage, m_rectImage);
 }
 
 void CPavlixMakerView::DiscardPicture()
 {
-    m_wndImage->hide();
-    RedrawView();
+    HideOverlay(m_wndImage);
 }
 
 // The picture is scaled and composed over the page off-screen, so its
@@ -61,7 +55,8 @@ void CPavlixMakerView::CommitPicture()
     if (!m_bPageLoaded)
         return;
     SaveUndo(m_rectImage);
-    const QImage scaled = m_wndImage->Scaled(m_rectImage.Size().ToQSize(), QRect(QPoint(0, 0), m_rectImage.Size().ToQSize()));
+    const QSize size = m_rectImage.Size().ToQSize();
+    const QImage scaled = m_wndImage->Scaled(size, QRect(QPoint(0, 0), size));
     const raster::PixelView source = ReadOnlyPixelViewOf(scaled);
     raster::BlendOver(source, source.Bounds(), PagePixels(), m_rectImage.TopLeft() - m_rectPage.TopLeft());
     m_wndImage->hide();

@@ -37,18 +37,12 @@ void CPavlixMakerView::ShowTextBox()
     m_wndEdit->clear();
     m_wndEdit->m_clrBack = {0, 0, 0};
     m_wndEdit->UpdateColors();
-    m_wndEdit->setGeometry((m_rectEdit - GetScrollPosition()).ToQRect());
-    m_wndEdit->show();
-    m_trackerEdit.m_rectDoc = m_rectEdit;
-    RedrawView();
-    if (IsTextBoxVisible())
-        RefreshOverlay(m_trackerEdit, m_wndEdit);
+    ShowOverlay(m_wndEdit, m_trackerEdit, m_rectEdit);
 }
 
 void CPavlixMakerView::DiscardTextBox()
 {
-    m_wndEdit->hide();
-    RedrawView();
+    HideOverlay(m_wndEdit);
 }
 
 // The box is composed off-screen over the page pixels under it, so what lands
