@@ -90,12 +90,6 @@ void CMyEdit::insertFromMimeData(const QMimeData* source)
     EditWithinBox([&] { QPlainTextEdit::insertFromMimeData(source); });
 }
 
-void CMyEdit::resizeEvent(QResizeEvent* event)
-{
-    QPlainTextEdit::resizeEvent(event);
-    viewport()->setGeometry(rect());
-}
-
 void CMyEdit::RenderContents(QImage& target) const
 {
     QPainter painter(&target);

@@ -34,7 +34,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Runs an edit and takes it back when the text would no longer fit.
