@@ -28,6 +28,7 @@ bool CPavlixMakerView::OnCmdMsg(int id)
     case ID_FILE_OPEN: OnOpenBackground(); return true;
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS: OnFileSaveAs(); return true;
+    case ID_FILE_SAVE_ALL: OnFileSaveAll(); return true;
     case ID_PAGE_DELETE: OnPageDelete(); return true;
     case ID_EDIT_UNDO:
     case ID_TOOLBAR_UNDO: OnEditUndo(); return true;

@@ -65,6 +65,7 @@ public:
 
     // Export
     void OnFileSaveAs();
+    void OnFileSaveAll();
 
     // Mouse and the drawing tools; points in client coordinates
     void OnLButtonDown(Qt::KeyboardModifiers nFlags, CPoint point);
