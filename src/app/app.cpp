@@ -1,5 +1,6 @@
 #include "app/app.h"
 
+#include "about/aboutdlg.h"
 #include "app/doc.h"
 #include "app/mainframe.h"
 #include "app/resource.h"
@@ -70,5 +71,6 @@ bool CPavlixMakerApp::OnUpdateCmdUI(CCmdUI* pCmdUI)
 
 void CPavlixMakerApp::OnAppAbout()
 {
-    // The About box arrives with its own dialog class.
+    CAboutDlg aboutDlg(AfxGetMainFrame());
+    aboutDlg.exec();
 }
