@@ -3,6 +3,7 @@
 #include "app/resource.h"
 #include "canvas/myedit.h"
 #include "canvas/myimage.h"
+#include "platform/memory.h"
 #include "platform/qimage_view.h"
 
 #include <QKeyEvent>
@@ -10,7 +11,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
-CPavlixMakerView::CPavlixMakerView(QWidget* parent) : QAbstractScrollArea(parent)
+CPavlixMakerView::CPavlixMakerView(QWidget* parent)
+    : QAbstractScrollArea(parent), m_nPageMemoryBudget(PhysicalMemoryBytes() / 2)
 {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);

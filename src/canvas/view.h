@@ -53,6 +53,10 @@ public:
     void DeleteCurrentPage();
     void ShowPage(int nIndex);
     int PageCount() const { return m_arrPages.m_nCount; }
+    // Pixels of every page, in bytes.
+    int64_t PagesBytes() const;
+    // Opening stops before the pages would hold more than this (half the machine by default).
+    int64_t m_nPageMemoryBudget;
 
     // Undo and redo; rectangles in document coordinates
     void SaveUndo(CRect rc);

@@ -6,10 +6,17 @@
 #include "panel/workpanel.h"
 #include "platform/dialogs.h"
 
+#include <QImageReader>
+
 namespace {
 
 const QString kDeleteQuestion =
     QStringLiteral("Please confirm to Delete your Page with the button 'Yes', or click the button 'No'.");
+
+int64_t PixelBytes(QSize size)
+{
+    return int64_t(size.width()) * size.height() * int64_t(sizeof(Pixel));
+}
 
 void RebuildPageList()
 {
@@ -30,8 +37,25 @@ void CPavlixMakerView::OnOpenBackground()
         OpenBackground(*path);
 }
 
+int64_t CPavlixMakerView::PagesBytes() const
+{
+    int64_t total = 0;
+    for (int i = 0; i < m_arrPages.m_nCount; ++i)
+        total += PixelBytes(m_arrPages.GetAt(i)->Image().size());
+    return total;
+}
+
 bool CPavlixMakerView::OpenBackground(const QString& path)
 {
+    // Pages live in memory: refuse one that would not fit rather than be killed for it.
+    if (const QSize size = QImageReader(path).size(); size.isValid() && PagesBytes() + PixelBytes(size) > m_nPageMemoryBudget) {
+        platform::ShowMessage(LoadFailureMessage(
+            path, QStringLiteral("There is not enough memory for another page of %1 x %2 pixels. "
+                                 "Save and delete some pages first.")
+                      .arg(size.width())
+                      .arg(size.height())));
+        return false;
+    }
     // Load first: a file that cannot be read must leave the page set as it was.
     CImage loaded;
     if (const IoResult result = loaded.Load(path, CImage::Kind::Page); !result) {

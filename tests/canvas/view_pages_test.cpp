@@ -204,3 +204,26 @@ TEST_F(PagesTest, DeleteWithoutPagesDoesNothing)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PagesTest, PageThatWouldPassTheMemoryBudgetIsRefused)
+{
+    OpenPatternPage(100, 100, 1);
+    OpenPatternPage(100, 100, 2);
+    m_view->m_nPageMemoryBudget = 3 * 100 * 100 * 4 - 1;  // room for two pages and a bit
+    m_view->SaveUndo(CRect(0, 0, 4, 4));
+    m_view->SaveRedo(CRect(0, 0, 4, 4));
+    const QString path = OpenPatternPage(100, 100, 3);
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_TRUE(m_messages[0].text.startsWith(QStringLiteral("Can't load '%1' image file!").arg(path)));
+    EXPECT_TRUE(m_messages[0].text.contains("memory"));
+    EXPECT_EQ(m_view->PageCount(), 2);
+    EXPECT_EQ(m_view->m_nCurPage, 1);
+    EXPECT_TRUE(IsEnabled(ID_EDIT_UNDO));
+    m_view->m_nPageMemoryBudget = 3 * 100 * 100 * 4;
+    OpenPatternPage(100, 100, 4);
+    EXPECT_EQ(m_view->PageCount(), 3);
+}
+
+}  // namespace
