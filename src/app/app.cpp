@@ -3,6 +3,7 @@
 #include "about/aboutdlg.h"
 #include "app/doc.h"
 #include "app/mainframe.h"
+#include "app/recovery.h"
 #include "app/resource.h"
 #include "canvas/view.h"
 
@@ -28,12 +29,13 @@ CPavlixMakerApp::CPavlixMakerApp()
 
 CPavlixMakerApp::~CPavlixMakerApp()
 {
+    m_pRecovery.reset();
     m_pMainFrame.reset();
     if (g_pApp == this)
         g_pApp = nullptr;
 }
 
-bool CPavlixMakerApp::InitInstance(const QStringList& imageFiles)
+bool CPavlixMakerApp::InitInstance(const QStringList& imageFiles, const QString& recoveryFolder)
 {
     m_pDocument = std::make_unique<CPavlixMakerDoc>();
     if (!m_pDocument->OnNewDocument())
@@ -47,10 +49,20 @@ bool CPavlixMakerApp::InitInstance(const QStringList& imageFiles)
     }
     m_pMainFrame->setWindowTitle(QStringLiteral("Quorvin Pavlix Maker"));
     m_pMainFrame->show();
+    CPavlixMakerView* view = m_pMainFrame->GetActiveView();
+    m_pRecovery = std::make_unique<SessionRecovery>(view, recoveryFolder);
+    m_pRecovery->OfferRestore();
+    QObject::connect(view, &CPavlixMakerView::pagesChanged, m_pRecovery.get(), &SessionRecovery::MarkChanged);
     for (const QString& path : imageFiles)
         m_pMainFrame->GetActiveView()->OpenBackground(path);
     m_pMainFrame->UpdateCommandUI();
     return true;
+}
+
+void CPavlixMakerApp::ExitInstance()
+{
+    if (m_pRecovery)
+        m_pRecovery->Discard();
 }
 
 bool CPavlixMakerApp::OnCmdMsg(int id)

@@ -1,4 +1,5 @@
 #include "app/app.h"
+#include "app/recovery.h"
 
 #include <QApplication>
 
@@ -6,7 +7,9 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     CPavlixMakerApp app;
-    if (!app.InitInstance(QApplication::arguments().mid(1)))
+    if (!app.InitInstance(QApplication::arguments().mid(1), SessionRecovery::DefaultFolder()))
         return 1;
-    return QApplication::exec();
+    const int result = QApplication::exec();
+    app.ExitInstance();
+    return result;
 }

@@ -76,6 +76,11 @@ raster::PixelView CPavlixMakerView::PagePixels() const
     return m_bPageLoaded && m_hPageBitmap ? m_hPageBitmap->Pixels() : raster::PixelView{};
 }
 
+raster::PixelView CPavlixMakerView::PageReadView() const
+{
+    return m_bPageLoaded && m_hPageBitmap ? ReadOnlyPixelViewOf(m_hPageBitmap->Image()) : raster::PixelView{};
+}
+
 CRect CPavlixMakerView::ComputePageRect() const
 {
     const int clientWidth = viewport()->width();
@@ -172,7 +177,7 @@ void CPavlixMakerView::PaintBackground(QImage& frame, const CRect& exposed) cons
 
 void CPavlixMakerView::PaintPage(QImage& frame, const CRect& exposed) const
 {
-    const raster::PixelView page = PagePixels();
+    const raster::PixelView page = PageReadView();
     const CRect pageOnClient = m_rectPage - GetScrollPosition();
     const CRect visible = pageOnClient.Intersect(exposed);
     const raster::PixelView target = PixelViewOf(frame);

@@ -109,8 +109,10 @@ public:
     // Coordinates
     CPoint GetScrollPosition() const;
     CPoint ClientToDoc(CPoint client) const { return client + GetScrollPosition(); }
-    // Page pixels of the current page; an empty view when there is none.
+    // Page pixels of the current page to draw into; an empty view when there is none.
     raster::PixelView PagePixels() const;
+    // The same for reading only: it leaves copies that share the pixels alone.
+    raster::PixelView PageReadView() const;
     // Where the page lies in document coordinates for the current client width.
     CRect ComputePageRect() const;
     // Repaints the view at once.
@@ -142,6 +144,10 @@ public:
     ShapePreview m_previewLine;
     ShapePreview m_previewRect;
     ShapePreview m_previewEllipse;
+
+signals:
+    // The pixels or the set of pages changed.
+    void pagesChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -70,6 +70,7 @@ bool CPavlixMakerView::OpenBackground(const QString& path)
     m_bPageLoaded = true;
     ShowPage(index);
     RebuildPageList();
+    emit pagesChanged();
     return true;
 }
 
@@ -99,6 +100,7 @@ void CPavlixMakerView::DeleteCurrentPage()
         ShowPage(std::max(0, m_nCurPage - 1));
     }
     RebuildPageList();
+    emit pagesChanged();
 }
 
 void CPavlixMakerView::ShowPage(int nIndex)

@@ -55,7 +55,7 @@ void CPavlixMakerView::CommitText()
     const CRect onPage = m_rectEdit - m_rectPage.TopLeft();
     QImage box(onPage.Size().ToQSize(), QImage::Format_RGB32);
     box.fill(Qt::black);
-    raster::Blit(PagePixels(), onPage, PixelViewOf(box), CPoint(0, 0));
+    raster::Blit(PageReadView(), onPage, PixelViewOf(box), CPoint(0, 0));
     m_wndEdit->RenderContents(box);
     raster::BlitSkippingBlack(PixelViewOf(box), PixelViewOf(box).Bounds(), PagePixels(), onPage.TopLeft());
     m_wndEdit->hide();

@@ -3,7 +3,7 @@
 
 void CPavlixMakerView::CaptureRecord(CItemList<sUndoElement>& list, const CRect& docRect)
 {
-    list.AddNew()->Capture(PagePixels(), docRect - m_rectPage.TopLeft());
+    list.AddNew()->Capture(PageReadView(), docRect - m_rectPage.TopLeft());
 }
 
 void CPavlixMakerView::SaveUndo(CRect rc)
@@ -21,6 +21,7 @@ void CPavlixMakerView::SaveRedo(CRect rc)
         m_redoList.RemoveAt(m_nUndoPos - 1);
     UpdatePageRect();
     CaptureRecord(m_redoList, rc);
+    emit pagesChanged();
 }
 
 void CPavlixMakerView::ClearUndoHistory()
@@ -35,6 +36,7 @@ void CPavlixMakerView::WriteBack(const sUndoElement* record)
     if (record)
         record->WriteBack(PagePixels());
     RedrawView();
+    emit pagesChanged();
 }
 
 void CPavlixMakerView::OnEditUndo()

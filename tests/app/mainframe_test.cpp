@@ -142,7 +142,7 @@ TEST(Application, StartsWithTheCaptionSizeAndCommandLinePages)
     const QString a = WriteImageFile(dir.filePath("a.png"), PatternImage(50, 40, 1));
     const QString b = WriteImageFile(dir.filePath("b.bmp"), PatternImage(60, 40, 2));
     CPavlixMakerApp app;
-    ASSERT_TRUE(app.InitInstance({a, b}));
+    ASSERT_TRUE(app.InitInstance({a, b}, dir.filePath("recovery")));
     CMainFrame* frame = app.MainFrame();
     EXPECT_EQ(frame->windowTitle(), "Quorvin Pavlix Maker");
     EXPECT_EQ(frame->size(), QSize(850, 600));
