@@ -48,7 +48,10 @@ int64_t CPavlixMakerView::PagesBytes() const
 bool CPavlixMakerView::OpenBackground(const QString& path)
 {
     // Pages live in memory: refuse one that would not fit rather than be killed for it.
-    if (const QSize size = QImageReader(path).size(); size.isValid() && PagesBytes() + PixelBytes(size) > m_nPageMemoryBudget) {
+    // Sizes no image may have are left to the loader, which names them.
+    const QSize size = QImageReader(path).size();
+    const bool plausible = size.isValid() && size.width() <= CImage::kMaxSide && size.height() <= CImage::kMaxSide;
+    if (plausible && PagesBytes() + PixelBytes(size) > m_nPageMemoryBudget) {
         platform::ShowMessage(LoadFailureMessage(
             path, QStringLiteral("There is not enough memory for another page of %1 x %2 pixels. "
                                  "Save and delete some pages first.")

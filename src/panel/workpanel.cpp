@@ -3,6 +3,7 @@
 
 #include "app/mainframe.h"
 #include "panel/bitmapbutton.h"
+#include "panel/fontcombo.h"
 #include "panel/mylistctrl.h"
 #include "panel/wndpickcolor.h"
 #include "platform/popupmenu.h"
@@ -94,8 +95,10 @@ struct ButtonCommand {
     void (CWorkPanel::*handler)();
 };
 
-// Bold, italic and underline belong to the font controls and are wired with them.
 constexpr ButtonCommand kButtonCommands[] = {
+    {IDC_BOLD, &CWorkPanel::OnBold},
+    {IDC_ITALIC, &CWorkPanel::OnItalic},
+    {IDC_UNDERLINE, &CWorkPanel::OnUnderline},
     {IDC_TEXT_COLOR, &CWorkPanel::OnTextColor},
     {IDC_TEXT_BACK, &CWorkPanel::OnBackColor},
     {IDC_SHAPE_RECT, &CWorkPanel::OnShapeRect},
@@ -175,8 +178,8 @@ void CWorkPanel::CreateControls()
 QWidget* CWorkPanel::MakeControl(int id)
 {
     switch (id) {
-    case IDC_FONT_NAME: return m_cmbFontName = MakeComboBox(id);
-    case IDC_FONT_SIZE: return m_cmbFontSize = MakeComboBox(id);
+    case IDC_FONT_NAME: return m_cmbFontName = new CFontCombo(this);
+    case IDC_FONT_SIZE: return m_cmbFontSize = MakeSizeBox();
     case IDC_PAGE_LIST: return m_listPages = new CMyListCtrl({m_nThumbWidth, m_nThumbHeight}, this);
     case IDC_COLOR_SAMPLE: return m_wndColorSample = new CWndPickColor(this);
     case IDC_PALETTE: {
@@ -195,14 +198,13 @@ QWidget* CWorkPanel::MakeControl(int id)
     }
 }
 
-QComboBox* CWorkPanel::MakeComboBox(int id)
+QComboBox* CWorkPanel::MakeSizeBox()
 {
     auto* box = new QComboBox(this);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    if (id == IDC_FONT_SIZE)
-        for (const char* size : kFontSizes)
-            box->addItem(QString::fromLatin1(size));
+    for (const char* size : kFontSizes)
+        box->addItem(QString::fromLatin1(size));
     return box;
 }
 
@@ -211,6 +213,10 @@ void CWorkPanel::ConnectControls()
     for (const ButtonCommand& command : kButtonCommands)
         connect(static_cast<BitmapButton*>(GetDlgItem(command.id)), &BitmapButton::clicked, this, command.handler);
     connect(m_listPages, &QListWidget::currentRowChanged, this, &CWorkPanel::OnPageItemChanged);
+    // A new choice in either box, or typing in the size box, rebuilds the font.
+    connect(m_cmbFontName, &QComboBox::activated, this, &CWorkPanel::OnFontChange);
+    connect(m_cmbFontSize, &QComboBox::activated, this, &CWorkPanel::OnFontChange);
+    connect(m_cmbFontSize, &QComboBox::editTextChanged, this, &CWorkPanel::OnFontChange);
 }
 
 void CWorkPanel::UpdateControlSet()

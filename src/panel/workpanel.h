@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QWidget>
 
+class CFontCombo;
 class CImage;
 class CMyListCtrl;
 class CWndPickColor;
@@ -62,6 +63,12 @@ public:
     // Switches the canvas to page nItem; indices outside the page set are ignored.
     void OnPageItemChanged(int nItem);
 
+    // Font controls: a new text font from the name, the size and the three styles.
+    void OnFontChange();
+    void OnBold();
+    void OnItalic();
+    void OnUnderline();
+
     // Tool buttons
     void OnTextColor();
     void OnBackColor();
@@ -74,7 +81,7 @@ public:
     // Serves every pending colour request with the colour shown at point.
     void OnLButtonDown(QPoint point);
 
-    QComboBox* m_cmbFontName = nullptr;
+    CFontCombo* m_cmbFontName = nullptr;
     bool m_bBold = false;
     bool m_bItalic = false;
     bool m_bUnderline = false;
@@ -109,7 +116,7 @@ private:
     void Create();
     void CreateControls();
     QWidget* MakeControl(int id);
-    QComboBox* MakeComboBox(int id);
+    QComboBox* MakeSizeBox();
     void ConnectControls();
     void WatchDeleteKey();
 
@@ -125,3 +132,6 @@ private:
 
     QHash<int, QWidget*> m_controls;
 };
+
+// A font whose cell (ascent and descent) is cellHeight pixels high.
+QFont FontWithCellHeight(const QString& family, int cellHeight, bool bold, bool italic, bool underline);

@@ -3,6 +3,7 @@
 #include "panel/workpanel.h"
 
 #include "app/mainframe.h"
+#include "canvas/myedit.h"
 #include "canvas/view.h"
 #include "panel/wndpickcolor.h"
 #include "res/artwork.h"
@@ -14,20 +15,33 @@ namespace {
 struct PickRequest {
     bool CWorkPanel::*request;
     sColor CWorkPanel::*remembered;
-    sColor* (*target)(CPavlixMakerView& view);  // null: nothing on the canvas takes this colour yet
+    void (*apply)(CPavlixMakerView& view, sColor picked);
 };
 
-// In the order a click serves them. The text colours reach no canvas target
-// until the view has its text box.
+// Black text would vanish when the box is fixed (black is its see-through key),
+// so it is kept one step off black.
+void ApplyTextColor(CPavlixMakerView& v, sColor c)
+{
+    v.m_wndEdit->m_clrText = c.IsBlack() ? sColor{1, 0, 0} : c;
+    v.m_wndEdit->UpdateColors();
+}
+
+void ApplyBackColor(CPavlixMakerView& v, sColor c)
+{
+    v.m_wndEdit->m_clrBack = c;
+    v.m_wndEdit->UpdateColors();
+}
+
+// In the order a click serves them.
 const PickRequest kPickRequests[] = {
-    {&CWorkPanel::m_bPickTextColor, &CWorkPanel::m_rgbText, nullptr},
-    {&CWorkPanel::m_bPickBackColor, &CWorkPanel::m_rgbBack, nullptr},
-    {&CWorkPanel::m_bPickRectColor, &CWorkPanel::m_rgbRect, [](CPavlixMakerView& v) { return &v.m_previewRect.clr; }},
-    {&CWorkPanel::m_bPickLineColor, &CWorkPanel::m_rgbLine, [](CPavlixMakerView& v) { return &v.m_previewLine.clr; }},
+    {&CWorkPanel::m_bPickTextColor, &CWorkPanel::m_rgbText, ApplyTextColor},
+    {&CWorkPanel::m_bPickBackColor, &CWorkPanel::m_rgbBack, ApplyBackColor},
+    {&CWorkPanel::m_bPickRectColor, &CWorkPanel::m_rgbRect, [](CPavlixMakerView& v, sColor c) { v.m_previewRect.clr = c; }},
+    {&CWorkPanel::m_bPickLineColor, &CWorkPanel::m_rgbLine, [](CPavlixMakerView& v, sColor c) { v.m_previewLine.clr = c; }},
     {&CWorkPanel::m_bPickEllipseColor, &CWorkPanel::m_rgbEllipse,
-     [](CPavlixMakerView& v) { return &v.m_previewEllipse.clr; }},
-    {&CWorkPanel::m_bPickEraserColor, &CWorkPanel::m_rgbEraser, [](CPavlixMakerView& v) { return &v.m_clrEraser; }},
-    {&CWorkPanel::m_bPickFillColor, &CWorkPanel::m_rgbFill, [](CPavlixMakerView& v) { return &v.m_clrFill; }},
+     [](CPavlixMakerView& v, sColor c) { v.m_previewEllipse.clr = c; }},
+    {&CWorkPanel::m_bPickEraserColor, &CWorkPanel::m_rgbEraser, [](CPavlixMakerView& v, sColor c) { v.m_clrEraser = c; }},
+    {&CWorkPanel::m_bPickFillColor, &CWorkPanel::m_rgbFill, [](CPavlixMakerView& v, sColor c) { v.m_clrFill = c; }},
 };
 
 }  // namespace
@@ -66,8 +80,8 @@ void CWorkPanel::OnLButtonDown(QPoint point)
         SetPanelCursor(Qt::ArrowCursor);
         const sColor colour = ShownColorAt(point);
         this->*pick.remembered = colour;
-        if (view && pick.target)
-            *pick.target(*view) = colour;
+        if (view)
+            pick.apply(*view, colour);
         ShowSample(colour);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "support/frame_fixture.h"
 
+#include "panel/fontcombo.h"
 #include "panel/workpanel.h"
 
 class PanelTest : public FrameTest {
