@@ -1,5 +1,6 @@
 #include "about/aboutdlg.h"
 
+#include "platform/dialog_units.h"
 #include "res/artwork.h"
 
 #include <QPushButton>
@@ -11,13 +12,6 @@ const QString kMailAddress = QStringLiteral("support@example.com");
 
 // The box is laid out in dialog units of an 8-point dialog font at 96 dpi.
 constexpr int kDialogPointSize = 8;
-
-QRect PixelsFromDialogUnits(const QRect& du)
-{
-    const auto x = [](int units) { return qRound(units * 6 / 4.0); };
-    const auto y = [](int units) { return qRound(units * 13 / 8.0); };
-    return QRect(x(du.x()), y(du.y()), x(du.width()), y(du.height()));
-}
 
 // A text keeps its place but is never clipped: a wider or taller font than the
 // layout was made for grows its rectangle.

@@ -6,6 +6,7 @@
 #include "panel/fontcombo.h"
 #include "panel/mylistctrl.h"
 #include "panel/wndpickcolor.h"
+#include "platform/dialog_units.h"
 #include "platform/popupmenu.h"
 #include "res/artwork.h"
 
@@ -54,14 +55,6 @@ constexpr ControlTemplate kTemplate[] = {
     {IDC_PEN_WIDTH, "IDC_PEN_WIDTH", {69, 7, 11, 10}, Fit::Template},
     {IDC_SHAPE_FILL, "IDC_SHAPE_FILL", {84, 7, 11, 10}, Fit::Template},
 };
-
-// Dialog units of the 8-point dialog font at 96 dpi: 4 across make 6 pixels, 8 down make 13.
-QRect DialogUnitsToPixels(const QRect& units)
-{
-    const auto across = [](int x) { return int(std::lround(x * 6 / 4.0)); };
-    const auto down = [](int y) { return int(std::lround(y * 13 / 8.0)); };
-    return {across(units.x()), down(units.y()), across(units.width()), down(units.height())};
-}
 
 struct ButtonArt {
     int id;
@@ -163,7 +156,7 @@ void CWorkPanel::CreateControls()
     for (const ControlTemplate& entry : kTemplate) {
         QWidget* control = MakeControl(entry.id);
         control->setObjectName(QString::fromLatin1(entry.name));
-        QRect rect = DialogUnitsToPixels(entry.dialogUnits);
+        QRect rect = PixelsFromDialogUnits(entry.dialogUnits);
         if (entry.fit == Fit::NaturalHeight)
             rect.setHeight(control->sizeHint().height());
         else if (entry.fit == Fit::OwnSize)
