@@ -79,7 +79,8 @@ void CMyEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Escape && m_pView) {
-        m_pView->DiscardTextBox();
+        if (!m_pView->CancelFrameDrag())
+            m_pView->DiscardTextBox();
         return;
     }
     EditWithinBox([&] { QPlainTextEdit::keyPressEvent(event); });

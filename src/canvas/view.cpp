@@ -126,15 +126,21 @@ void CPavlixMakerView::scrollContentsBy(int, int)
     RefreshOverlay(m_trackerImage, m_wndImage);
 }
 
+// Esc during a frame drag puts the frame back; the press then goes on to the shape.
+bool CPavlixMakerView::CancelFrameDrag()
+{
+    if (!m_pTracking)
+        return false;
+    std::exchange(m_pTracking, nullptr)->CancelTrack();
+    StartShape(m_ptTrackPress);
+    RedrawView();
+    return true;
+}
+
 void CPavlixMakerView::keyPressEvent(QKeyEvent* event)
 {
-    // Esc during a frame drag puts the frame back; the press then goes on to the shape.
-    if (m_pTracking && event->key() == Qt::Key_Escape) {
-        std::exchange(m_pTracking, nullptr)->CancelTrack();
-        StartShape(m_ptTrackPress);
-        RedrawView();
+    if (event->key() == Qt::Key_Escape && CancelFrameDrag())
         return;
-    }
     if (IsPictureVisible() && event->key() == Qt::Key_Escape)
         return DiscardPicture();
     if (IsPictureVisible() && event->key() == Qt::Key_F2)

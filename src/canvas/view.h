@@ -83,6 +83,8 @@ public:
 
     // Overlays: the text box and the placed picture, each in its frame
     void PlaceOverlay(CRect rc);
+    // Ends a frame drag as if it had not happened; false when none is going on.
+    bool CancelFrameDrag();
     bool IsTextBoxVisible() const;
     bool IsPictureVisible() const;
 

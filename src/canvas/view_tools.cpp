@@ -57,13 +57,14 @@ void CPavlixMakerView::mouseReleaseEvent(QMouseEvent* event)
 
 void CPavlixMakerView::OnLButtonDown(Qt::KeyboardModifiers, CPoint point)
 {
-    setFocus();
-    // A press on a frame tracks it; whether it goes on to the shape is known at the release.
+    // A press on a frame tracks it; whether it goes on to the shape is known at
+    // the release. The keyboard stays where it was, so F2 still fixes the text box.
     if (CTracker* frame = FrameAt(point); frame && frame->BeginTrack(point)) {
         m_pTracking = frame;
         m_ptTrackPress = point;
         return;
     }
+    setFocus();
     StartShape(point);
 }
 

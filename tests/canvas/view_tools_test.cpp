@@ -254,7 +254,8 @@ TEST_F(FrameTrackingTest, EscDuringADragKeepsTheOverlayAndTheShapeStarts)
     SendMove(Canvas(), grab + QPoint(30, 20));
     const CRect moved = m_view->m_rectEdit;
     ASSERT_NE(moved.left, 40 + m_view->m_rectPage.left);
-    QTest::keyClick(m_view, Qt::Key_Escape);
+    QTest::keyClick(m_view->m_wndEdit, Qt::Key_Escape);  // the keyboard stays in the box
+    EXPECT_TRUE(m_view->IsTextBoxVisible());
     EXPECT_EQ(m_view->m_rectEdit, moved);
     EXPECT_EQ(m_view->m_undoList.m_nCount, 1);  // the fill at the press point
     SendRelease(Canvas(), grab + QPoint(30, 20));
