@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
@@ -176,6 +177,17 @@ bool CMainFrame::OnUpdateCmdUI(CCmdUI* pCmdUI)
 
 // Any press or key can change what is enabled; bring the toolbar up to date
 // once the event has been handled.
+// A save still being written finishes first, with its messages; then the window closes.
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (m_pView->m_pageWriter.IsBusy()) {
+        event->ignore();
+        connect(&m_pView->m_pageWriter, &PageWriter::idle, this, &QWidget::close, Qt::SingleShotConnection);
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {

@@ -4,12 +4,14 @@
 
 void CTracker::AdjustRect(int nHandle, CRect* lpRect)
 {
+    *lpRect = WithinLimits(*lpRect, kEdgeLimit);
     const CRect page = m_pView ? m_pView->m_rectPage + m_ptOffset : *lpRect;
     int w = lpRect->Width();
     int h = lpRect->Height();
     // The proportion comes from the previous step, whichever handle is dragged.
     if (m_bKeepAspect && m_rectDoc.Width() != 0) {
-        h = int(double(m_rectDoc.Height()) / double(m_rectDoc.Width()) * w);
+        const double scaled = double(m_rectDoc.Height()) / double(m_rectDoc.Width()) * w;
+        h = int(std::clamp(scaled, -double(kEdgeLimit), double(kEdgeLimit)));
         lpRect->bottom = lpRect->top + h;
     }
     w = std::min(w, page.Width());

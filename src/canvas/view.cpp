@@ -12,7 +12,9 @@
 #include <QScrollBar>
 
 CPavlixMakerView::CPavlixMakerView(QWidget* parent)
-    : QAbstractScrollArea(parent), m_nPageMemoryBudget(PhysicalMemoryBytes() / 2)
+    : QAbstractScrollArea(parent),
+      m_nPageMemoryBudget(PhysicalMemoryBytes() / 2),
+      m_nHistoryBudget(PhysicalMemoryBytes() / 4)
 {
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(true);

@@ -5,6 +5,7 @@
 #include "canvas/itemlist.h"
 #include "canvas/tracker.h"
 #include "canvas/undo.h"
+#include "export/page_writer.h"
 #include "platform/color.h"
 #include "platform/command.h"
 #include "platform/geometry.h"
@@ -66,10 +67,16 @@ public:
     void OnEditRedo();
     void OnUpdateEditUndo(CCmdUI* pCmdUI);
     void OnUpdateEditRedo(CCmdUI* pCmdUI);
+    // Bytes the undo and redo records hold for their pixels.
+    int64_t HistoryBytes() const;
+    // A step that takes the history past this drops the oldest steps (a quarter of the machine by default).
+    int64_t m_nHistoryBudget;
 
     // Export
     void OnFileSaveAs();
     void OnFileSaveAll();
+    // Writes exports off the interface thread, one after another; WaitForAll() finishes them.
+    PageWriter m_pageWriter;
 
     // Mouse and the drawing tools; points in client coordinates
     void OnLButtonDown(Qt::KeyboardModifiers nFlags, CPoint point);
@@ -187,7 +194,11 @@ private:
     void PaintBackground(QImage& frame, const CRect& exposed) const;
     void PaintPage(QImage& frame, const CRect& exposed) const;
     void PaintPreviews(QImage& frame, const CRect& exposed) const;
-    void CaptureRecord(CItemList<sUndoElement>& list, const CRect& docRect);
     void WriteBack(const sUndoElement* record);
+    void FinishPendingUndo();
+    void KeepHistoryWithinBudget();
+    // SaveUndo's pixels wait here until SaveRedo shows what the step changed.
+    CUndoScratch m_undoScratch;
+    std::optional<CRect> m_rectPendingUndo;  // page coordinates, clipped to the page
     CSize m_sizeTotal;
 };

@@ -1,9 +1,22 @@
-// Exporting the current page.
+// Exporting the current page and all pages. Files are written by m_pageWriter off the
+// interface thread; what went wrong is told when the writer is done.
 #include "canvas/view.h"
 
 #include "export/save_all.h"
 #include "export/save_page.h"
+#include "export/save_progress.h"
 #include "platform/dialogs.h"
+
+namespace {
+
+// Reports arrive on the interface thread, after the work has filled them in.
+template <class Report, class Work>
+std::unique_ptr<SaveJob> JobFilling(std::shared_ptr<Report> report, Work work)
+{
+    return std::make_unique<SaveJob>([report, work](SaveJob& job) { *report = work(job); });
+}
+
+}  // namespace
 
 void CPavlixMakerView::OnFileSaveAs()
 {
@@ -18,8 +31,16 @@ void CPavlixMakerView::OnFileSaveAs()
          {}});
     if (!path)
         return;
-    if (const IoResult result = SavePageAs(*m_hPageBitmap, *path); !result)
-        platform::ShowMessage(SaveFailureMessage(ResolveExportTarget(*path).path, result.reason));
+    // The copy shares the pixels; drawing on the page afterwards leaves it as it was.
+    const CImage page = *m_hPageBitmap;
+    auto result = std::make_shared<IoResult>();
+    std::unique_ptr<SaveJob> job = JobFilling(result, [page, chosen = *path](SaveJob&) { return SavePageAs(page, chosen); });
+    new SaveProgress(*job, this, false);
+    connect(job.get(), &SaveJob::finished, this, [result, target = ResolveExportTarget(*path).path] {
+        if (!*result)
+            platform::ShowMessage(SaveFailureMessage(target, result->reason));
+    });
+    m_pageWriter.Start(std::move(job));
 }
 
 void CPavlixMakerView::OnFileSaveAll()
@@ -34,9 +55,17 @@ void CPavlixMakerView::OnFileSaveAll()
         platform::ShowMessage(QStringLiteral("Wrong Directory! Try again!"));
         return;
     }
-    std::vector<const CImage*> pages;
+    std::vector<CImage> pages;
     for (int i = 0; i < m_arrPages.m_nCount; ++i)
-        pages.push_back(m_arrPages.GetAt(i));
-    if (const SaveAllReport report = SaveAllPages(pages, *folder); !report.failures.isEmpty())
-        platform::ShowMessage(SaveAllFailureMessage(*folder, report));
+        pages.push_back(*m_arrPages.GetAt(i));
+    auto report = std::make_shared<SaveAllReport>();
+    std::unique_ptr<SaveJob> job = JobFilling(report, [pages = std::move(pages), folder = *folder](SaveJob& job) {
+        return SaveAllPages(pages, folder, [&job](int index, int total) { return job.BeginPage(index, total); });
+    });
+    new SaveProgress(*job, this, true);
+    connect(job.get(), &SaveJob::finished, this, [report, folder = *folder] {
+        if (const QString message = SaveAllMessage(folder, *report); !message.isEmpty())
+            platform::ShowMessage(message);
+    });
+    m_pageWriter.Start(std::move(job));
 }

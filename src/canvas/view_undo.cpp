@@ -1,17 +1,37 @@
 // Undo and redo: every edit records its rectangle before and after.
 #include "canvas/view.h"
 
-void CPavlixMakerView::CaptureRecord(CItemList<sUndoElement>& list, const CRect& docRect)
+#include "app/mainframe.h"
+
+#include <QStatusBar>
+
+namespace {
+
+const QString kStepsDropped = QStringLiteral("Oldest undo steps dropped to stay within the memory budget.");
+
+// The pixels of onPage (page coordinates) as a view into the page.
+raster::PixelView SubView(const raster::PixelView& page, const CRect& onPage)
 {
-    list.AddNew()->Capture(PageReadView(), docRect - m_rectPage.TopLeft());
+    if (onPage.IsRectEmpty()) return {};
+    return {page.Row(onPage.top) + onPage.left, onPage.Width(), onPage.Height(), page.stride};
 }
 
+}  // namespace
+
+// The pixels before the change are only copied aside here; SaveRedo records the
+// pair once it can see which pixels the step changed.
 void CPavlixMakerView::SaveUndo(CRect rc)
 {
+    FinishPendingUndo();
     while (m_nUndoPos < m_undoList.m_nCount)
         m_undoList.RemoveAt(m_nUndoPos);
     UpdatePageRect();
-    CaptureRecord(m_undoList, rc);
+    const raster::PixelView page = PageReadView();
+    const CRect onPage = page.Bounds().Intersect(rc - m_rectPage.TopLeft());
+    const raster::PixelView scratch = m_undoScratch.Reserve(onPage.Width(), onPage.Height());
+    raster::Blit(page, onPage, scratch, CPoint(0, 0));
+    m_undoList.AddNew()->Record(scratch, nullptr, rc - m_rectPage.TopLeft(), CRect());
+    m_rectPendingUndo = onPage;
     ++m_nUndoPos;
 }
 
@@ -20,15 +40,71 @@ void CPavlixMakerView::SaveRedo(CRect rc)
     while (m_nUndoPos >= 1 && m_nUndoPos - 1 < m_redoList.m_nCount)
         m_redoList.RemoveAt(m_nUndoPos - 1);
     UpdatePageRect();
-    CaptureRecord(m_redoList, rc);
+    const raster::PixelView page = PageReadView();
+    const CRect pageRect = rc - m_rectPage.TopLeft();
+    const CRect onPage = page.Bounds().Intersect(pageRect);
+    sUndoElement* redo = m_redoList.AddNew();
+    sUndoElement* undo = m_undoList.GetAt(m_nUndoPos - 1);
+    if (undo && m_rectPendingUndo == onPage && undo->Rect() == pageRect) {
+        const raster::PixelView before = m_undoScratch.Reserve(onPage.Width(), onPage.Height());
+        const raster::PixelView after = SubView(page, onPage);
+        undo->Record(before, &after, pageRect, onPage);
+        redo->Record(after, &before, pageRect, onPage);
+        m_rectPendingUndo.reset();
+    } else {
+        FinishPendingUndo();
+        redo->Capture(page, pageRect);
+    }
+    KeepHistoryWithinBudget();
     emit pagesChanged();
+}
+
+// A SaveUndo whose SaveRedo never came keeps all its pixels.
+void CPavlixMakerView::FinishPendingUndo()
+{
+    if (!m_rectPendingUndo)
+        return;
+    const CRect onPage = *std::exchange(m_rectPendingUndo, std::nullopt);
+    if (sUndoElement* undo = m_undoList.GetAt(m_nUndoPos - 1))
+        undo->Record(m_undoScratch.Reserve(onPage.Width(), onPage.Height()), nullptr, undo->Rect(), onPage);
+}
+
+int64_t CPavlixMakerView::HistoryBytes() const
+{
+    int64_t total = 0;
+    for (const CItemList<sUndoElement>* list : {&m_undoList, &m_redoList})
+        for (int i = 0; i < list->m_nCount; ++i)
+            total += int64_t(list->GetAt(i)->StoredBytes());
+    return total;
+}
+
+// Drops whole steps, oldest first, until the history fits; a single step larger
+// than the budget is not kept either.
+void CPavlixMakerView::KeepHistoryWithinBudget()
+{
+    int64_t total = HistoryBytes();
+    if (total <= m_nHistoryBudget)
+        return;
+    while (total > m_nHistoryBudget && (m_undoList.m_nCount > 0 || m_redoList.m_nCount > 0)) {
+        for (CItemList<sUndoElement>* list : {&m_undoList, &m_redoList}) {
+            if (const sUndoElement* oldest = list->GetAt(0))
+                total -= int64_t(oldest->StoredBytes());
+            list->RemoveAt(0);
+        }
+        m_nUndoPos = std::max(0, m_nUndoPos - 1);
+    }
+    if (CMainFrame* frame = AfxGetMainFrame())
+        frame->m_wndStatusBar->showMessage(kStepsDropped);
 }
 
 void CPavlixMakerView::ClearUndoHistory()
 {
+    m_rectPendingUndo.reset();
     m_redoList.RemoveAll();
     m_undoList.RemoveAll();
     m_nUndoPos = 0;
+    if (!m_bPageLoaded)
+        m_undoScratch.Release();
 }
 
 void CPavlixMakerView::WriteBack(const sUndoElement* record)
@@ -41,6 +117,7 @@ void CPavlixMakerView::WriteBack(const sUndoElement* record)
 
 void CPavlixMakerView::OnEditUndo()
 {
+    FinishPendingUndo();
     if (--m_nUndoPos < 0) {
         m_nUndoPos = 0;
         return;
@@ -50,6 +127,7 @@ void CPavlixMakerView::OnEditUndo()
 
 void CPavlixMakerView::OnEditRedo()
 {
+    FinishPendingUndo();
     if (m_nUndoPos >= m_redoList.m_nCount)
         return;
     WriteBack(m_redoList.GetAt(m_nUndoPos));

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,10 +16,18 @@ std::optional<QString> FolderOfChosenPath(const QString& path);
 QString PageFileName(int index);
 
 struct SaveAllReport {
+    QStringList written;   // file names, in page order
     QStringList failures;  // "List2.png: reason", one per page that was not written
+    int pageCount = 0;
+    std::optional<int> cancelledBefore;  // the page (from 0) the user stopped at, if stopped
 };
 
-SaveAllReport SaveAllPages(const std::vector<const CImage*>& pages, const QString& folder);
+// Called before page index (from 0) of total is written; false stops there.
+using BeforePage = std::function<bool(int index, int total)>;
 
-// One message naming every page that could not be written.
-QString SaveAllFailureMessage(const QString& folder, const SaveAllReport& report);
+SaveAllReport SaveAllPages(const std::vector<CImage>& pages, const QString& folder,
+                           const BeforePage& beforePage = {});
+
+// What the user is told afterwards: the pages that failed and, when stopped, what was
+// written; empty when every page was written.
+QString SaveAllMessage(const QString& folder, const SaveAllReport& report);

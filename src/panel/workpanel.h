@@ -127,7 +127,7 @@ private:
     // The cursor stays as set while it is over the panel or any of its controls.
     void SetPanelCursor(const QCursor& cursor);
 
-    QImage MakeThumbnail(CImage& page) const;
+    QImage MakeThumbnail(const CImage& page) const;
     CRect ThumbnailPageRect(int pageWidth, int pageHeight) const;
 
     QHash<int, QWidget*> m_controls;

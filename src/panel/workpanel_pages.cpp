@@ -43,14 +43,14 @@ void CWorkPanel::RebuildPageList()
 }
 
 // The page scaled to fit, centred along its shorter side, on the list's grey.
-QImage CWorkPanel::MakeThumbnail(CImage& page) const
+QImage CWorkPanel::MakeThumbnail(const CImage& page) const
 {
     QImage thumbnail(m_nThumbWidth, m_nThumbHeight, QImage::Format_RGB32);
     if (thumbnail.isNull())
         return thumbnail;
     const raster::PixelView pixels = PixelViewOf(thumbnail);
     raster::FillRect(pixels, pixels.Bounds(), PixelFromColor(CMyListCtrl::kBackColor));
-    const raster::PixelView source = page.Pixels();
+    const raster::PixelView source = ReadOnlyPixelViewOf(page.Image());
     raster::StretchNearest(source, source.Bounds(), pixels, ThumbnailPageRect(source.width, source.height));
     return thumbnail;
 }

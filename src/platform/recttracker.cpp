@@ -12,8 +12,20 @@ bool MovesBottom(int h) { return h == CRectTracker::hitBottomLeft || h == CRectT
 
 }  // namespace
 
+CPoint CRectTracker::WithinLimits(CPoint p)
+{
+    return {std::clamp(p.x, -kPointLimit, kPointLimit), std::clamp(p.y, -kPointLimit, kPointLimit)};
+}
+
+CRect CRectTracker::WithinLimits(const CRect& r, int limit)
+{
+    const auto clamped = [limit](int v) { return std::clamp(v, -limit, limit); };
+    return {clamped(r.left), clamped(r.top), clamped(r.right), clamped(r.bottom)};
+}
+
 void CRectTracker::AdjustRect(int nHandle, CRect* lpRect)
 {
+    *lpRect = WithinLimits(*lpRect, kEdgeLimit);
     if (MovesLeft(nHandle) && lpRect->Width() < m_sizeMin.cx)
         lpRect->left = lpRect->right - m_sizeMin.cx;
     if (MovesRight(nHandle) && lpRect->Width() < m_sizeMin.cx)
@@ -88,8 +100,8 @@ bool CRectTracker::BeginTrack(CPoint point)
     if (hit == hitNothing)
         return false;
     m_nTrackHandle = hit;
-    m_ptTrackStart = point;
-    m_rectTrackStart = m_rect;
+    m_ptTrackStart = WithinLimits(point);
+    m_rectTrackStart = WithinLimits(m_rect, kPointLimit);
     return true;
 }
 
@@ -97,7 +109,7 @@ void CRectTracker::TrackMove(CPoint point)
 {
     if (!IsTracking())
         return;
-    const CPoint d = point - m_ptTrackStart;
+    const CPoint d = WithinLimits(point) - m_ptTrackStart;
     CRect r = m_rectTrackStart;
     const int h = m_nTrackHandle;
     if (h == hitMiddle)

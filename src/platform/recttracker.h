@@ -42,6 +42,14 @@ public:
     void CancelTrack();
     bool IsTracking() const { return m_nTrackHandle != hitNothing; }
 
+    // Points are held within kPointLimit of the origin, edges within kEdgeLimit: far
+    // beyond any screen or page, and near enough that an edge dragged by the distance
+    // of two points, and any width, stays within int.
+    static constexpr int kPointLimit = 1 << 28;
+    static constexpr int kEdgeLimit = (1 << 30) - 1;
+    static CPoint WithinLimits(CPoint p);
+    static CRect WithinLimits(const CRect& r, int limit);
+
     CRect m_rect;
     CSize m_sizeMin;
     int m_nStyle = 0;

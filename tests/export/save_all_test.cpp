@@ -12,6 +12,7 @@ protected:
     {
         AnswerFileDialogs({chosenPath});
         m_frame->RouteCommand(ID_FILE_SAVE_ALL);
+        m_view->m_pageWriter.WaitForAll();
     }
     QStringList FilesIn(const QString& folder) const
     {

@@ -41,6 +41,7 @@ protected:
     {
         AnswerFileDialogs({path});
         m_frame->RouteCommand(ID_FILE_SAVE);
+        m_view->m_pageWriter.WaitForAll();
     }
     static QByteArray FormatOf(const QString& path) { return QImageReader(path).format(); }
 };

@@ -1,4 +1,5 @@
 #include "platform/image.h"
+#include "support/files.h"
 
 #include <gtest/gtest.h>
 
@@ -10,13 +11,11 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -100,51 +99,12 @@ int MaxChannelDifference(const QImage& a, const QImage& b)
     return largest;
 }
 
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QByteArray PngBytes(const QImage& image)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "png");
-    return bytes;
-}
-
-quint32 Crc32(const QByteArray& data)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (const char byte : data) {
-        crc ^= quint8(byte);
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-void PutBigEndian(QByteArray& bytes, int offset, quint32 value)
-{
-    for (int i = 0; i < 4; ++i) bytes[offset + i] = char(value >> (24 - 8 * i));
-}
-
-// A real PNG whose header (with a valid checksum) claims another size.
-QByteArray PngClaimingSize(int width, int height)
-{
-    QByteArray bytes = PngBytes(FewColourPage());
-    constexpr int kIhdrType = 12, kIhdrWidth = 16, kIhdrHeight = 20, kIhdrCrc = 29;
-    PutBigEndian(bytes, kIhdrWidth, quint32(width));
-    PutBigEndian(bytes, kIhdrHeight, quint32(height));
-    PutBigEndian(bytes, kIhdrCrc, Crc32(bytes.mid(kIhdrType, kIhdrCrc - kIhdrType)));
     return bytes;
 }
 
@@ -305,10 +265,10 @@ INSTANTIATE_TEST_SUITE_P(
                         },
                         "damaged"},
         LoadFailureCase{"SideOverLimit",
-                        [](const QDir& dir) { return Written(dir, "huge.png", PngClaimingSize(100000, 100000)); },
+                        [](const QDir& dir) { return Written(dir, "huge.png", PngClaimingSize(PngBytes(FewColourPage()), 100000, 100000)); },
                         "too large (100000 x 100000"},
         LoadFailureCase{"MoreBytesThanAllowed",
-                        [](const QDir& dir) { return Written(dir, "big.png", PngClaimingSize(20000, 20000)); },
+                        [](const QDir& dir) { return Written(dir, "big.png", PngClaimingSize(PngBytes(FewColourPage()), 20000, 20000)); },
                         "too large"}),
     [](const auto& info) { return CaseName(info.param.name); });
 
@@ -360,28 +320,6 @@ TEST(ImageSave, NullImageIsRefusedWithoutCreatingAFile)
     EXPECT_FALSE(saved.reason.isEmpty());
     EXPECT_FALSE(QFile::exists(path));
 }
-
-// Caps the size of files this process may write, so writes fail part way as on a
-// full disk; works for root too, unlike permissions.
-class FileSizeCap {
-public:
-    explicit FileSizeCap(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit capped{bytes, m_saved.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &capped);
-    }
-    ~FileSizeCap()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
-};
 
 // A save over an existing file, cut short by the file size cap. A small file is
 // only written out at the end; a large one fails while it is being encoded.
