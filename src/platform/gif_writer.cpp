@@ -6,6 +6,7 @@
 #include <gif_lib.h>
 #include <libimagequant.h>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -56,6 +57,31 @@ IoResult Remap(liq_result* result, liq_image* input, IndexedImage& indexed)
     return IoResult::Success();
 }
 
+// Each palette entry moves to the mean of the pixels mapped to it: for the
+// mapping at hand no colour is closer to them, so the error only falls. Exact
+// colours of a few-colour page stay exact, being their own means.
+void MoveEntriesToTheirMeans(const QImage& rgba, IndexedImage& indexed)
+{
+    std::vector<std::array<uint64_t, 4>> sums(indexed.palette.size(), {0, 0, 0, 0});
+    for (int y = 0; y < indexed.height; ++y) {
+        const uchar* pixel = rgba.constScanLine(y);
+        const GifPixelType* index = indexed.Row(y);
+        for (int x = 0; x < indexed.width; ++x, pixel += 4) {
+            std::array<uint64_t, 4>& sum = sums[index[x]];
+            sum[0] += pixel[0];
+            sum[1] += pixel[1];
+            sum[2] += pixel[2];
+            ++sum[3];
+        }
+    }
+    for (std::size_t i = 0; i < sums.size(); ++i) {
+        const uint64_t n = sums[i][3];
+        if (n == 0) continue;
+        const auto mean = [n](uint64_t total) { return GifByteType((total + n / 2) / n); };
+        indexed.palette[i] = {mean(sums[i][0]), mean(sums[i][1]), mean(sums[i][2])};
+    }
+}
+
 IoResult Quantize(const QImage& rgba, IndexedImage& indexed)
 {
     const LiqPtr<liq_attr> attr(liq_attr_create());
@@ -71,7 +97,9 @@ IoResult Quantize(const QImage& rgba, IndexedImage& indexed)
     const LiqPtr<liq_result> result(quantized);
     indexed.width = rgba.width();
     indexed.height = rgba.height();
-    return Remap(result.get(), input.get(), indexed);
+    if (const IoResult remapped = Remap(result.get(), input.get(), indexed); !remapped) return remapped;
+    MoveEntriesToTheirMeans(rgba, indexed);
+    return IoResult::Success();
 }
 
 // giflib reports a short write as an error of its own; the device knows why.
