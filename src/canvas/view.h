@@ -178,6 +178,7 @@ private:
     void CommitLine();
     void CommitRectangle();
     void CommitEllipse();
+    void CommitBoxShape(ShapePreview& preview, void (*draw)(const raster::PixelView&, CRect, Pixel));
     // Runs one page edit inside its undo pair; draw gets the page pixels and
     // the page's top-left corner in document coordinates.
     void EditPage(const CRect& docRect, const std::function<void(const raster::PixelView&, CPoint)>& draw);

@@ -169,24 +169,25 @@ void CPavlixMakerView::CommitLine()
     });
 }
 
+// Rectangles and ellipses use the normalised box, so the drag direction does not matter.
+void CPavlixMakerView::CommitBoxShape(ShapePreview& preview, void (*draw)(const raster::PixelView&, CRect, Pixel))
+{
+    preview.bActive = false;
+    RedrawView();
+    const CRect box = BoundingBox(preview.ptStart, preview.ptEnd) + GetScrollPosition();
+    EditPage(box, [&](const raster::PixelView& page, CPoint pageOrigin) {
+        draw(page, box - pageOrigin, PixelFromColor(preview.clr));
+    });
+}
+
 void CPavlixMakerView::CommitRectangle()
 {
-    m_previewRect.bActive = false;
-    RedrawView();
-    const CRect box = BoundingBox(m_previewRect.ptStart, m_previewRect.ptEnd) + GetScrollPosition();
-    EditPage(box, [&](const raster::PixelView& page, CPoint pageOrigin) {
-        raster::FrameRect(page, box - pageOrigin, PixelFromColor(m_previewRect.clr));
-    });
+    CommitBoxShape(m_previewRect, [](const raster::PixelView& page, CRect r, Pixel c) { raster::FrameRect(page, r, c); });
 }
 
 void CPavlixMakerView::CommitEllipse()
 {
-    m_previewEllipse.bActive = false;
-    RedrawView();
-    const CRect box = BoundingBox(m_previewEllipse.ptStart, m_previewEllipse.ptEnd) + GetScrollPosition();
-    EditPage(box, [&](const raster::PixelView& page, CPoint pageOrigin) {
-        raster::DrawEllipse(page, box - pageOrigin, PixelFromColor(m_previewEllipse.clr));
-    });
+    CommitBoxShape(m_previewEllipse, raster::DrawEllipse);
 }
 
 void CPavlixMakerView::OnToolDraw()
