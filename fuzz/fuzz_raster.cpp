@@ -64,12 +64,12 @@ CRect RectFrom(FuzzedDataProvider& input) { return {Coordinate(input), Coordinat
 
 bool InRect(const CRect& r, i64 x, i64 y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 
-// Each pixel of after is expected(x, y, pixel before) (guards are checked apart).
+// rule(x, y, pixel before, pixel after) holds for every pixel (guards are checked apart).
 template <typename Rule>
-void CheckEveryPixel(const Bitmap& before, const Bitmap& after, Rule expected)
+void CheckEveryPixel(const Bitmap& before, const Bitmap& after, Rule rule)
 {
     for (int y = 0; y < after.view.height; ++y)
-        for (int x = 0; x < after.view.width; ++x) Check(after.At(x, y) == expected(x, y, before.At(x, y)));
+        for (int x = 0; x < after.view.width; ++x) Check(rule(x, y, before.At(x, y), after.At(x, y)));
 }
 
 void FuzzFill(FuzzedDataProvider& input, Bitmap& bitmap, bool frame)
@@ -81,8 +81,8 @@ void FuzzFill(FuzzedDataProvider& input, Bitmap& bitmap, bool frame)
     const auto onFrame = [&](i64 x, i64 y) {
         return x == r.left || y == r.top || x == i64(r.right) - 1 || y == i64(r.bottom) - 1;
     };
-    CheckEveryPixel(before, bitmap, [&](i64 x, i64 y, Pixel old) {
-        return InRect(r, x, y) && (!frame || onFrame(x, y)) ? c : old;
+    CheckEveryPixel(before, bitmap, [&](i64 x, i64 y, Pixel was, Pixel now) {
+        return now == (InRect(r, x, y) && (!frame || onFrame(x, y)) ? c : was);
     });
 }
 
@@ -97,9 +97,8 @@ void FuzzShape(FuzzedDataProvider& input, Bitmap& bitmap, bool ellipse)
     ellipse ? raster::DrawEllipse(bitmap.view, box, c) : raster::DrawLine(bitmap.view, a, b, c);
     const CRect reach = ellipse ? box : CRect(box.left, box.top, box.right == INT_MAX ? INT_MAX : box.right + 1,
                                               box.bottom == INT_MAX ? INT_MAX : box.bottom + 1);
-    CheckEveryPixel(before, bitmap, [&](i64 x, i64 y, Pixel old) {
-        const Pixel now = bitmap.At(x, y);
-        return now == old || (now == c && InRect(reach, x, y)) ? now : ~now;
+    CheckEveryPixel(before, bitmap, [&](i64 x, i64 y, Pixel was, Pixel now) {
+        return now == was || (now == c && InRect(reach, x, y));
     });
     if (!ellipse && bitmap.Inside(a.x, a.y) && !(a == b)) Check(bitmap.At(a.x, a.y) == c);
 }
@@ -111,9 +110,8 @@ void FuzzFlood(FuzzedDataProvider& input, Bitmap& bitmap)
     const Pixel c = input.ConsumeIntegralInRange(0, 3) * 0x55555555u;
     raster::FloodFill(bitmap.view, p, c);
     const Pixel old = bitmap.Inside(p.x, p.y) ? before.At(p.x, p.y) : c;
-    CheckEveryPixel(before, bitmap, [&](i64 x, i64 y, Pixel was) {
-        const Pixel now = bitmap.At(x, y);
-        return now == was || (was == old && now == c) ? now : ~now;
+    CheckEveryPixel(before, bitmap, [&](i64, i64, Pixel was, Pixel now) {
+        return now == was || (was == old && now == c);
     });
 }
 
@@ -129,24 +127,24 @@ void FuzzCopy(FuzzedDataProvider& input, Bitmap& dst, int kind)
         raster::StretchNearest(src.view, srcRect, dst.view, dstRect);
         const i64 sw = i64(srcRect.right) - srcRect.left, sh = i64(srcRect.bottom) - srcRect.top;
         const i64 dw = i64(dstRect.right) - dstRect.left, dh = i64(dstRect.bottom) - dstRect.top;
-        CheckEveryPixel(before, dst, [&](i64 x, i64 y, Pixel old) {
-            if (sw <= 0 || sh <= 0 || !InRect(dstRect, x, y)) return old;
+        CheckEveryPixel(before, dst, [&](i64 x, i64 y, Pixel was, Pixel now) {
+            if (sw <= 0 || sh <= 0 || !InRect(dstRect, x, y)) return now == was;
             const i64 sx = srcRect.left + i64((i128(2) * (x - dstRect.left) + 1) * sw / (i128(2) * dw));
             const i64 sy = srcRect.top + i64((i128(2) * (y - dstRect.top) + 1) * sh / (i128(2) * dh));
-            return src.Inside(sx, sy) ? src.At(sx, sy) : old;
+            return now == (src.Inside(sx, sy) ? src.At(sx, sy) : was);
         });
     } else {
         const CPoint pos = PointFrom(input);
         if (kind == 1) raster::Blit(src.view, srcRect, dst.view, pos);
         if (kind == 2) raster::BlitSkippingBlack(src.view, srcRect, dst.view, pos);
         if (kind == 3) raster::BlendOver(src.view, srcRect, dst.view, pos);
-        CheckEveryPixel(before, dst, [&](i64 x, i64 y, Pixel old) {
+        CheckEveryPixel(before, dst, [&](i64 x, i64 y, Pixel was, Pixel now) {
             const i64 sx = x - pos.x + srcRect.left, sy = y - pos.y + srcRect.top;
-            if (!InRect(srcRect, sx, sy) || !src.Inside(sx, sy)) return old;
+            if (!InRect(srcRect, sx, sy) || !src.Inside(sx, sy)) return now == was;
             const Pixel s = src.At(sx, sy);
-            if (kind == 1) return s;
-            if (kind == 2) return (s & 0xFFFFFFu) ? s | 0xFF000000u : old;
-            return dst.At(x, y);  // blending has its own unit tests; here only where it lands
+            if (kind == 1) return now == s;
+            if (kind == 2) return now == ((s & 0xFFFFFFu) ? s | 0xFF000000u : was);
+            return true;  // blending has its own unit tests; here only where it lands
         });
     }
     src.CheckGuards();

@@ -1,5 +1,5 @@
-// The overlay frame of a real view, dragged from arbitrary rectangles by arbitrary
-// points over a page of any size at any place. Besides the sanitizers' checks:
+// The overlay frame of a real view over a page of any size, handed arbitrary
+// rectangles and dragged to arbitrary points. Besides the sanitizers' checks:
 // a frame that starts inside a page it fits on stays inside it, at least its
 // minimum size, after any drag.
 
