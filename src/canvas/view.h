@@ -190,8 +190,6 @@ private:
     CPoint m_ptTrackPress;
     void SetScrollSizes(CSize total);
     void UpdatePageRect();
-    void AfterPageSetChanged();
-    void AddPage(int index);
     void PaintBackground(QImage& frame, const CRect& exposed) const;
     void PaintPage(QImage& frame, const CRect& exposed) const;
     void PaintPreviews(QImage& frame, const CRect& exposed) const;

@@ -54,12 +54,11 @@ void CPavlixMakerView::CommitPicture()
 {
     if (!m_bPageLoaded)
         return;
-    SaveUndo(m_rectImage);
-    const QSize size = m_rectImage.Size().ToQSize();
-    const QImage scaled = m_wndImage->Scaled(size, QRect(QPoint(0, 0), size));
-    const raster::PixelView source = ReadOnlyPixelViewOf(scaled);
-    raster::BlendOver(source, source.Bounds(), PagePixels(), m_rectImage.TopLeft() - m_rectPage.TopLeft());
-    m_wndImage->hide();
-    RedrawView();
-    SaveRedo(m_rectImage);
+    EditPage(m_rectImage, [this](const raster::PixelView& page, CPoint pageOrigin) {
+        const QSize size = m_rectImage.Size().ToQSize();
+        const QImage scaled = m_wndImage->Scaled(size, QRect(QPoint(0, 0), size));
+        const raster::PixelView source = ReadOnlyPixelViewOf(scaled);
+        raster::BlendOver(source, source.Bounds(), page, m_rectImage.TopLeft() - pageOrigin);
+        m_wndImage->hide();
+    });
 }

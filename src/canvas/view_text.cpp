@@ -51,16 +51,15 @@ void CPavlixMakerView::CommitText()
 {
     if (!m_bPageLoaded)
         return;
-    SaveUndo(m_rectEdit);
-    const CRect onPage = m_rectEdit - m_rectPage.TopLeft();
-    QImage box(onPage.Size().ToQSize(), QImage::Format_RGB32);
-    box.fill(Qt::black);
-    raster::Blit(PageReadView(), onPage, PixelViewOf(box), CPoint(0, 0));
-    m_wndEdit->RenderContents(box);
-    raster::BlitSkippingBlack(PixelViewOf(box), PixelViewOf(box).Bounds(), PagePixels(), onPage.TopLeft());
-    m_wndEdit->hide();
-    RedrawView();
-    SaveRedo(m_rectEdit);
+    EditPage(m_rectEdit, [this](const raster::PixelView& page, CPoint pageOrigin) {
+        const CRect onPage = m_rectEdit - pageOrigin;
+        QImage box(onPage.Size().ToQSize(), QImage::Format_RGB32);
+        box.fill(Qt::black);
+        raster::Blit(page, onPage, PixelViewOf(box), CPoint(0, 0));
+        m_wndEdit->RenderContents(box);
+        raster::BlitSkippingBlack(PixelViewOf(box), PixelViewOf(box).Bounds(), page, onPage.TopLeft());
+        m_wndEdit->hide();
+    });
     AfxGetMainFrame()->m_nToolMode = MODE_NONE;
 }
 

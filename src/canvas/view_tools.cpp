@@ -86,7 +86,8 @@ void CPavlixMakerView::OnMouseMove(Qt::MouseButtons nFlags, CPoint point)
         m_pTracking->TrackMove(point);
         return;
     }
-    const int hit = FrameAt(point) ? FrameAt(point)->HitTest(point) : CRectTracker::hitNothing;
+    const CTracker* frame = FrameAt(point);
+    const int hit = frame ? frame->HitTest(point) : CRectTracker::hitNothing;
     viewport()->setCursor(CursorForHit(hit));
     const CPoint doc = ClientToDoc(point);
     // The end point freezes past the page's right and bottom edges only.

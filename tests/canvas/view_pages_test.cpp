@@ -87,11 +87,7 @@ TEST_F(PagesTest, DeleteAsksTheQuestion)
     OpenPatternPage(100, 50);
     m_frame->RouteCommand(ID_PAGE_DELETE);
     ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].text,
-              "Please confirm to Delete your Page with the button 'Yes', or click the button 'No'.");
-    EXPECT_EQ(m_messages[0].caption, "Delete Page");
-    EXPECT_EQ(m_messages[0].buttons, platform::Buttons::YesNo);
-    EXPECT_EQ(m_messages[0].icon, platform::Icon::Error);
+    ExpectDeletePageQuestion(m_messages[0]);
 }
 
 TEST_F(PagesTest, DeletingTheOnlyPageEmptiesTheCanvas)

@@ -113,11 +113,7 @@ TEST_F(PanelPages, DeleteInTheFontNameAnsweredNoKeepsPageAndText)
     AnswerMessageBoxes({platform::Answer::No});
     QTest::keyClick(edit, Qt::Key_Delete);
     ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0].text,
-              "Please confirm to Delete your Page with the button 'Yes', or click the button 'No'.");
-    EXPECT_EQ(m_messages[0].caption, "Delete Page");
-    EXPECT_EQ(m_messages[0].buttons, platform::Buttons::YesNo);
-    EXPECT_EQ(m_messages[0].icon, platform::Icon::Error);
+    ExpectDeletePageQuestion(m_messages[0]);
     EXPECT_EQ(m_view->PageCount(), 2);
     EXPECT_EQ(edit->text(), "Arial");
 }

@@ -17,6 +17,14 @@ QString WriteImageFile(const QString& path, const QImage& image)
     return path;
 }
 
+void ExpectDeletePageQuestion(const platform::MessageBoxCall& call)
+{
+    EXPECT_EQ(call.text, "Please confirm to Delete your Page with the button 'Yes', or click the button 'No'.");
+    EXPECT_EQ(call.caption, "Delete Page");
+    EXPECT_EQ(call.buttons, platform::Buttons::YesNo);
+    EXPECT_EQ(call.icon, platform::Icon::Error);
+}
+
 void FrameTest::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());

@@ -18,6 +18,8 @@
 QImage PatternImage(int w, int h, int seed = 0);
 // Writes image into path (format from the suffix); fails the test if it cannot.
 QString WriteImageFile(const QString& path, const QImage& image);
+// Checks that a message box was the question asked before a page is deleted.
+void ExpectDeletePageQuestion(const platform::MessageBoxCall& call);
 
 class FrameTest : public ::testing::Test {
 protected:
