@@ -45,32 +45,52 @@ int SpanEnd(const Pixel* mine, int i, int n, OtherLanes otherLanes, OtherAt othe
     return i;
 }
 
+// The end of the span from i on where row holds colour c.
+int ColourEnd(const Pixel* row, int i, int n, Pixel c)
+{
+    const Lanes colour = {c, c, c, c};
+    return SpanEnd(row, i, n, [&](int) { return colour; }, [&](int) { return c; });
+}
+
+bool IsFlat(const Pixel* row, int n)
+{
+    return n > 0 && ColourEnd(row, 0, n, row[0]) == n;
+}
+
+// The end of the span from i on where both states agree; a flat row is
+// compared as its colour, without reading it.
+int SharedEnd(const RowPixels& mine, const RowPixels& other, int i, int n)
+{
+    if (other.flat) return ColourEnd(mine.pixels, i, n, other.pixels[0]);
+    if (mine.flat) return ColourEnd(other.pixels, i, n, mine.pixels[0]);
+    return SpanEnd(mine.pixels, i, n, [&](int k) { return LoadLanes(other.pixels + k); },
+                   [&](int k) { return other.pixels[k]; });
+}
+
 class RunEncoder {
 public:
     explicit RunEncoder(std::vector<uint32_t>& out) : m_out(out) { m_out.clear(); }
 
-    // One row of the stream; other may be null, then nothing is skipped.
-    void AddRow(const Pixel* mine, const Pixel* other, int n)
+    // One row of the stream; other.pixels may be null, then nothing is skipped.
+    void AddRow(const RowPixels& mine, const RowPixels& other, int n)
     {
+        const Pixel* pixels = mine.pixels;
         int i = 0;
         while (i < n) {
-            if (other && mine[i] == other[i]) {
-                const int end = SpanEnd(mine, i, n, [&](int k) { return LoadLanes(other + k); },
-                                        [&](int k) { return other[k]; });
+            if (other.pixels && pixels[i] == other.pixels[i]) {
+                const int end = SharedEnd(mine, other, i, n);
                 Add(kSkip, uint32_t(end - i), nullptr);
                 i = end;
                 continue;
             }
-            const Pixel c = mine[i];
-            const Lanes colour = {c, c, c, c};
-            const int runEnd = SpanEnd(mine, i, n, [&](int) { return colour; }, [&](int) { return c; });
+            const int runEnd = mine.flat ? n : ColourEnd(pixels, i, n, pixels[i]);
             if (runEnd - i >= 2) {
-                Add(kRun, uint32_t(runEnd - i), &mine[i]);
+                Add(kRun, uint32_t(runEnd - i), &pixels[i]);
                 i = runEnd;
                 continue;
             }
-            const int end = LiteralEnd(mine, other, i, n);
-            Add(kLiteral, uint32_t(end - i), &mine[i]);
+            const int end = LiteralEnd(pixels, other.pixels, i, n);
+            Add(kLiteral, uint32_t(end - i), &pixels[i]);
             i = end;
         }
     }
@@ -142,16 +162,20 @@ void Advance(int& x, int& y, uint32_t count, int width, Piece piece)
 
 }  // namespace
 
+RowReader RowsOf(const raster::PixelView& view)
+{
+    return [view](int y) { return RowPixels{view.Row(y), false}; };
+}
+
 void sUndoElement::Capture(const raster::PixelView& page, const CRect& rc)
 {
     const CRect onPage = page.Bounds().Intersect(rc);
     const raster::PixelView mine{onPage.IsRectEmpty() ? nullptr : page.Row(onPage.top) + onPage.left, onPage.Width(),
                                  onPage.Height(), page.stride};
-    Record(mine, nullptr, rc, onPage);
+    Record(RowsOf(mine), {}, rc, onPage);
 }
 
-void sUndoElement::Record(const raster::PixelView& mine, const raster::PixelView* other, const CRect& rc,
-                          const CRect& onPage)
+void sUndoElement::Record(const RowReader& mine, const RowReader& other, const CRect& rc, const CRect& onPage)
 {
     left = rc.left;
     top = rc.top;
@@ -163,7 +187,7 @@ void sUndoElement::Record(const raster::PixelView& mine, const raster::PixelView
     std::vector<uint32_t>& buffer = EncodeBuffer();
     RunEncoder encoder(buffer);
     for (int y = 0; y < m_stored.Height(); ++y)
-        encoder.AddRow(mine.Row(y), other ? other->Row(y) : nullptr, m_stored.Width());
+        encoder.AddRow(mine(y), other ? other(y) : RowPixels{}, m_stored.Width());
     m_codes.assign(buffer.begin(), buffer.end());
 }
 
@@ -189,19 +213,41 @@ void sUndoElement::WriteBack(const raster::PixelView& page) const
     }
 }
 
-raster::PixelView CUndoScratch::Reserve(int width, int height)
+void CUndoScratch::Keep(const raster::PixelView& pixels)
 {
-    const size_t needed = size_t(std::max(0, width)) * size_t(std::max(0, height));
+    const size_t needed = size_t(std::max(0, pixels.width)) * size_t(std::max(0, pixels.height));
     if (needed > m_capacity) {
         m_pixels.reset();
         m_pixels.reset(new Pixel[needed]);
         m_capacity = needed;
     }
-    return {m_pixels.get(), width, height, width};
+    m_width = pixels.width;
+    m_rowFlat.assign(size_t(std::max(0, pixels.height)), 0);
+    m_rowColour.resize(m_rowFlat.size());
+    for (int y = 0; y < pixels.height; ++y) {
+        const Pixel* row = pixels.Row(y);
+        if (IsFlat(row, m_width)) {
+            m_rowFlat[size_t(y)] = 1;
+            m_rowColour[size_t(y)] = row[0];
+        } else {
+            std::memcpy(&m_pixels[size_t(y) * size_t(m_width)], row, size_t(m_width) * sizeof(Pixel));
+        }
+    }
+}
+
+RowPixels CUndoScratch::Row(int y)
+{
+    if (!m_rowFlat[size_t(y)])
+        return {&m_pixels[size_t(y) * size_t(m_width)], false};
+    const Pixel colour = m_rowColour[size_t(y)];
+    if (m_flatColour != colour || m_flatRow.size() != size_t(m_width)) {
+        m_flatRow.assign(size_t(m_width), colour);
+        m_flatColour = colour;
+    }
+    return {m_flatRow.data(), true};
 }
 
 void CUndoScratch::Release()
 {
-    m_pixels.reset();
-    m_capacity = 0;
+    *this = CUndoScratch();
 }

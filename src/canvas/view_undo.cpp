@@ -28,9 +28,8 @@ void CPavlixMakerView::SaveUndo(CRect rc)
     UpdatePageRect();
     const raster::PixelView page = PageReadView();
     const CRect onPage = page.Bounds().Intersect(rc - m_rectPage.TopLeft());
-    const raster::PixelView scratch = m_undoScratch.Reserve(onPage.Width(), onPage.Height());
-    raster::Blit(page, onPage, scratch, CPoint(0, 0));
-    m_undoList.AddNew()->Record(scratch, nullptr, rc - m_rectPage.TopLeft(), CRect());
+    m_undoScratch.Keep(SubView(page, onPage));
+    m_undoList.AddNew()->Record({}, {}, rc - m_rectPage.TopLeft(), CRect());
     m_rectPendingUndo = onPage;
     ++m_nUndoPos;
 }
@@ -46,10 +45,10 @@ void CPavlixMakerView::SaveRedo(CRect rc)
     sUndoElement* redo = m_redoList.AddNew();
     sUndoElement* undo = m_undoList.GetAt(m_nUndoPos - 1);
     if (undo && m_rectPendingUndo == onPage && undo->Rect() == pageRect) {
-        const raster::PixelView before = m_undoScratch.Reserve(onPage.Width(), onPage.Height());
-        const raster::PixelView after = SubView(page, onPage);
-        undo->Record(before, &after, pageRect, onPage);
-        redo->Record(after, &before, pageRect, onPage);
+        const RowReader before = m_undoScratch.Rows();
+        const RowReader after = RowsOf(SubView(page, onPage));
+        undo->Record(before, after, pageRect, onPage);
+        redo->Record(after, before, pageRect, onPage);
         m_rectPendingUndo.reset();
     } else {
         FinishPendingUndo();
@@ -66,7 +65,7 @@ void CPavlixMakerView::FinishPendingUndo()
         return;
     const CRect onPage = *std::exchange(m_rectPendingUndo, std::nullopt);
     if (sUndoElement* undo = m_undoList.GetAt(m_nUndoPos - 1))
-        undo->Record(m_undoScratch.Reserve(onPage.Width(), onPage.Height()), nullptr, undo->Rect(), onPage);
+        undo->Record(m_undoScratch.Rows(), {}, undo->Rect(), onPage);
 }
 
 int64_t CPavlixMakerView::HistoryBytes() const
