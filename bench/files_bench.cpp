@@ -269,8 +269,8 @@ void PrintSummary(const Collector& collector)
     const double psnr = Psnr(photo, QImage(Shared().Path("photo.gif")));
     const double psnrRef = Psnr(photo, QImage(Shared().Path("photo-magick.gif")));
     PrintRow("save photo GIF vs ImageMagick", gif, gifRef,
-             QStringLiteral("PSNR %1 vs %2 dB (+%3, >= 2)").arg(psnr, 0, 'f', 1).arg(psnrRef, 0, 'f', 1)
-                 .arg(psnr - psnrRef, 0, 'f', 1),
+             QStringLiteral("PSNR %1 vs %2 dB (+%3, >= 2)").arg(psnr, 0, 'f', 2).arg(psnrRef, 0, 'f', 2)
+                 .arg(psnr - psnrRef, 0, 'f', 2),
              gif <= gifRef && psnr - psnrRef >= 2.0);
     std::printf("%-44s %9.0f ms %12s %7s  %-34s %s\n", "window while saving noisy PNG: longest gap", g_longestGapMs, "100 ms",
                 "", QStringLiteral("the save took %1 ms").arg(g_noisySaveMs, 0, 'f', 0).toUtf8().constData(),

@@ -95,6 +95,7 @@ bool WriteWithImageMagick(const QImage& image, const QString& path)
 double Psnr(const QImage& a, const QImage& b)
 {
     const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    if (x.isNull() || x.size() != y.size()) return 0;  // a file that was not written, or not read
     double squared = 0;
     for (int row = 0; row < x.height(); ++row) {
         const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));

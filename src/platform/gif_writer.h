@@ -1,6 +1,7 @@
 #pragma once
 // GIF output: one frame, a palette of at most 256 colours. An image with no more
-// colours than that keeps them exactly; a richer one is reduced with dithering.
+// colours than that keeps them exactly; a richer one is reduced without dithering,
+// each pixel taking its nearest palette colour.
 
 #include "platform/image.h"
 
