@@ -25,8 +25,9 @@ constexpr float kOverRelaxation = 1.8f;
 constexpr int kMergedSearchBits = 4;
 constexpr int kExactSearchBits = 5;
 // Noise holds millions of distinct colours: refining each would cost much memory and
-// time for little gain, so beyond this only the merged colours are refined.
+// time for little gain, so beyond this only colours merged over 4 x 4 x 4 cubes are refined.
 constexpr size_t kExactLimit = size_t(1) << 21;
+constexpr int kNoiseMergedBits = 6;
 
 using Rgb = std::array<float, 3>;
 
@@ -404,7 +405,8 @@ IndexedPixels ReduceLarge(const raster::PixelView& pixels)
     ForEachCounted(counts, [&](uint32_t, double) { ++distinct; });
     std::vector<Point> exact;
     if (distinct <= kExactLimit) ForEachCounted(counts, [&](uint32_t c, double w) { exact.push_back(PointOf(c, w)); });
-    const auto merge = [&] { return MergeIntoCubes([&](auto visit) { ForEachCounted(counts, visit); }, kMergedBits); };
+    const int mergedBits = exact.empty() ? kNoiseMergedBits : kMergedBits;
+    const auto merge = [&] { return MergeIntoCubes([&](auto visit) { ForEachCounted(counts, visit); }, mergedBits); };
     IndexedPixels out;
     out.colours = Rounded(ChooseEntries(distinct, exact, merge));
     exact = {};
