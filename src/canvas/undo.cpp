@@ -170,9 +170,7 @@ RowReader RowsOf(const raster::PixelView& view)
 void sUndoElement::Capture(const raster::PixelView& page, const CRect& rc)
 {
     const CRect onPage = page.Bounds().Intersect(rc);
-    const raster::PixelView mine{onPage.IsRectEmpty() ? nullptr : page.Row(onPage.top) + onPage.left, onPage.Width(),
-                                 onPage.Height(), page.stride};
-    Record(RowsOf(mine), {}, rc, onPage);
+    Record(RowsOf(page.Part(onPage)), {}, rc, onPage);
 }
 
 void sUndoElement::Record(const RowReader& mine, const RowReader& other, const CRect& rc, const CRect& onPage)

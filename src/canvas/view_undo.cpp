@@ -9,16 +9,9 @@ namespace {
 
 const QString kStepsDropped = QStringLiteral("Oldest undo steps dropped to stay within the memory budget.");
 
-// The pixels of onPage (page coordinates) as a view into the page.
-raster::PixelView SubView(const raster::PixelView& page, const CRect& onPage)
-{
-    if (onPage.IsRectEmpty()) return {};
-    return {page.Row(onPage.top) + onPage.left, onPage.Width(), onPage.Height(), page.stride};
-}
-
 }  // namespace
 
-// The pixels before the change are only copied aside here; SaveRedo records the
+// The pixels before the change are only set aside here; SaveRedo records the
 // pair once it can see which pixels the step changed.
 void CPavlixMakerView::SaveUndo(CRect rc)
 {
@@ -28,7 +21,7 @@ void CPavlixMakerView::SaveUndo(CRect rc)
     UpdatePageRect();
     const raster::PixelView page = PageReadView();
     const CRect onPage = page.Bounds().Intersect(rc - m_rectPage.TopLeft());
-    m_undoScratch.Keep(SubView(page, onPage));
+    m_undoScratch.Keep(page.Part(onPage));
     m_undoList.AddNew()->Record({}, {}, rc - m_rectPage.TopLeft(), CRect());
     m_rectPendingUndo = onPage;
     ++m_nUndoPos;
@@ -46,7 +39,7 @@ void CPavlixMakerView::SaveRedo(CRect rc)
     sUndoElement* undo = m_undoList.GetAt(m_nUndoPos - 1);
     if (undo && m_rectPendingUndo == onPage && undo->Rect() == pageRect) {
         const RowReader before = m_undoScratch.Rows();
-        const RowReader after = RowsOf(SubView(page, onPage));
+        const RowReader after = RowsOf(page.Part(onPage));
         undo->Record(before, after, pageRect, onPage);
         redo->Record(after, before, pageRect, onPage);
         m_rectPendingUndo.reset();

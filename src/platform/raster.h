@@ -20,6 +20,12 @@ struct PixelView {
     Pixel* Row(int y) const { return bits + static_cast<std::ptrdiff_t>(y) * stride; }
     bool Contains(CPoint p) const { return p.x >= 0 && p.y >= 0 && p.x < width && p.y < height; }
     CRect Bounds() const { return {0, 0, width, height}; }
+    // The pixels of r, which must lie within the bitmap; an empty r gives an empty view.
+    PixelView Part(const CRect& r) const
+    {
+        if (r.IsRectEmpty()) return {};
+        return {Row(r.top) + r.left, r.Width(), r.Height(), stride};
+    }
 };
 
 Pixel GetPixel(const PixelView& v, CPoint p);          // 0 outside the bitmap

@@ -216,17 +216,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---------------------------------------------------------------- refused loads
 
-struct LoadFailureCase {
+// A path made ready in a fresh folder, and what the refusal's reason must mention.
+struct FailureCase {
     const char* name;
-    QString (*prepare)(const QDir& dir);  // returns the path to load
+    QString (*prepare)(const QDir& dir);  // returns the path to load or save
     const char* reasonMentions;
 };
 
-class ImageLoadFailure : public testing::TestWithParam<LoadFailureCase> {};
+class ImageLoadFailure : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(ImageLoadFailure, GivesReasonAndKeepsImage)
 {
-    const LoadFailureCase& c = GetParam();
+    const FailureCase& c = GetParam();
     QTemporaryDir dir;
     const QString path = c.prepare(QDir(dir.path()));
     CImage image;
@@ -248,43 +249,37 @@ QString Written(const QDir& dir, const char* name, const QByteArray& bytes)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImageLoadFailure,
     testing::Values(
-        LoadFailureCase{"Missing", [](const QDir& dir) { return dir.filePath("missing.png"); }, "does not exist"},
-        LoadFailureCase{"Directory",
+        FailureCase{"Missing", [](const QDir& dir) { return dir.filePath("missing.png"); }, "does not exist"},
+        FailureCase{"Directory",
                         [](const QDir& dir) {
                             dir.mkdir("folder.png");
                             return dir.filePath("folder.png");
                         },
                         "folder"},
-        LoadFailureCase{"Text", [](const QDir& dir) { return Written(dir, "notes.png", "Meeting at noon.\n"); },
+        FailureCase{"Text", [](const QDir& dir) { return Written(dir, "notes.png", "Meeting at noon.\n"); },
                         "not an image"},
-        LoadFailureCase{"Empty", [](const QDir& dir) { return Written(dir, "empty.bmp", {}); }, "not an image"},
-        LoadFailureCase{"TruncatedPng",
+        FailureCase{"Empty", [](const QDir& dir) { return Written(dir, "empty.bmp", {}); }, "not an image"},
+        FailureCase{"TruncatedPng",
                         [](const QDir& dir) {
                             const QByteArray png = PngBytes(NoisyPage(64));
                             return Written(dir, "cut.png", png.left(png.size() / 2));
                         },
                         "damaged"},
-        LoadFailureCase{"SideOverLimit",
+        FailureCase{"SideOverLimit",
                         [](const QDir& dir) { return Written(dir, "huge.png", PngClaimingSize(PngBytes(FewColourPage()), 100000, 100000)); },
                         "too large (100000 x 100000"},
-        LoadFailureCase{"MoreBytesThanAllowed",
+        FailureCase{"MoreBytesThanAllowed",
                         [](const QDir& dir) { return Written(dir, "big.png", PngClaimingSize(PngBytes(FewColourPage()), 20000, 20000)); },
                         "too large"}),
     [](const auto& info) { return CaseName(info.param.name); });
 
 // ---------------------------------------------------------------- refused saves
 
-struct SaveFailureCase {
-    const char* name;
-    QString (*prepare)(const QDir& dir);  // returns the path to save to
-    const char* reasonMentions;
-};
-
-class ImageSaveFailure : public testing::TestWithParam<SaveFailureCase> {};
+class ImageSaveFailure : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(ImageSaveFailure, GivesReason)
 {
-    const SaveFailureCase& c = GetParam();
+    const FailureCase& c = GetParam();
     QTemporaryDir dir;
     const QString path = c.prepare(QDir(dir.path()));
     CImage image;
@@ -298,12 +293,12 @@ TEST_P(ImageSaveFailure, GivesReason)
 INSTANTIATE_TEST_SUITE_P(
     Cases, ImageSaveFailure,
     testing::Values(
-        SaveFailureCase{"MissingFolder", [](const QDir& dir) { return dir.filePath("nowhere/page.png"); },
+        FailureCase{"MissingFolder", [](const QDir& dir) { return dir.filePath("nowhere/page.png"); },
                         "does not exist"},
-        SaveFailureCase{"ParentIsFile",
+        FailureCase{"ParentIsFile",
                         [](const QDir& dir) { return Written(dir, "plain.txt", "text") + "/page.png"; },
                         "not a folder"},
-        SaveFailureCase{"TargetIsFolder",
+        FailureCase{"TargetIsFolder",
                         [](const QDir& dir) {
                             dir.mkdir("page.png");
                             return dir.filePath("page.png");
